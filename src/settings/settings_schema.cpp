@@ -1,0 +1,194 @@
+#include "settings/settings_schema.h"
+
+#include "net/wire_text.h"
+#include "settings/app_paths.h"
+#include "settings/program_info.h"
+
+#include <array>
+
+namespace quorvelle::settings {
+
+namespace {
+
+using namespace Qt::Literals::StringLiterals;
+
+const std::array<QLatin1StringView, SoundEventCount> defaultSoundFiles{
+    "JoinNet.wav"_L1,  "LeavNet.wav"_L1,  "JoinChan.wav"_L1, "LeavChan.wav"_L1, "JoinPriv.wav"_L1,
+    "LeavPriv.wav"_L1, "ChanNick.wav"_L1, "ChanStat.wav"_L1, "ChanSubj.wav"_L1, "RecvMess.wav"_L1,
+    "RecvMass.wav"_L1, "RecvConf.wav"_L1, "RecvBeep.wav"_L1, "RecvLine.wav"_L1,
+};
+
+// Colour codes and smiles in the default macros; the Russian words are a
+// greeting, a farewell, "hello everybody", "to the chat", "ok", "I am here",
+// "are you here" and "hey".
+const std::array<QString, MacroCount> defaultMacros{
+    u"_|П|_^|р|^&|и|&%|в|%$|е|$#|т|# :!:"_s,
+    u"_П_^о^&к&$а$#.#"_s,
+    u"Привет Всем!"_s,
+    u"#В чат!#"_s,
+    u"^Ок!^"_s,
+    u"Я тут!"_s,
+    u"Ты тут?"_s,
+    u"#|Эй|# :?:"_s,
+    u":E"_s,
+    u":\\"_s,
+    u";)"_s,
+    u":("_s,
+};
+
+const std::array<int, LineColourCount> defaultLineColours{
+    Rgb(255, 0, 255), // Welcome Text
+    Rgb(0, 128, 0),   // Join/Leave Text
+    Rgb(128, 0, 0),   // Change NickName
+    Rgb(192, 192, 192), // Change User Status
+    Rgb(128, 0, 0),   // Change Subject
+    Rgb(128, 0, 128), // Receive Message
+    Rgb(128, 0, 128), // Receive Confirmation
+    Rgb(0, 0, 128),   // Send Beep
+    Rgb(0, 0, 128),   // Receive Beep
+    Rgb(255, 0, 0),   // System Errors
+    Rgb(0, 0, 255),   // External Users Text
+    WindowText,       // Local Your Text
+};
+
+const std::array<int, MessageColourCount> defaultMessageColours{
+    Rgb(255, 0, 255), // >>Double Quote
+    Rgb(0, 0, 255),   // >Single Quote
+    WindowText,       // Your Text Message
+};
+
+class Builder
+{
+public:
+    explicit Builder(QList<SettingDef>& defs) : m_defs(defs) {}
+
+    void flag(Key k, bool value) { add(k, ValueType::Boolean, value ? u"1"_s : u"0"_s); }
+    void number(Key k, int value) { add(k, ValueType::Integer, QString::number(value)); }
+    void text(Key k, const QString& value) { add(k, ValueType::Text, value); }
+    void computed(Key k, ValueType type) { m_defs.append(SettingDef{k, type, std::nullopt}); }
+
+private:
+    void add(Key k, ValueType type, QString value)
+    {
+        m_defs.append(SettingDef{k, type, std::move(value)});
+    }
+    QList<SettingDef>& m_defs;
+};
+
+} // namespace
+
+QString SubjectTimeText(const QDateTime& when)
+{
+    return u'[' + when.toString(u"dd.MM.yyyy - HH:mm:ss"_s) + u']';
+}
+
+SchemaContext SchemaContext::current()
+{
+    return SchemaContext{
+        GetComputerNameText(), WindowCaption(),   QDateTime::currentDateTime(),
+        DataDirectory(),       SoundsDirectory(), net::DefaultCodepage(),
+    };
+}
+
+SettingsSchema::SettingsSchema(const SchemaContext& c)
+{
+    Builder b(m_defs);
+    using namespace key;
+
+    b.text(NickName, c.computerName);
+    b.text(UsStatus, u"0"_s);
+    b.number(UDPPort, 8166);
+    b.text(Codepage, QString::fromLatin1(c.codepage));
+    b.computed(SubjBy, ValueType::Text); // the own nick
+    b.text(SubjDateTime, SubjectTimeText(c.startTime));
+    b.text(Subject, c.versionCaption);
+    b.flag(TimeUsers, true);
+    b.flag(TimeSystem, true);
+    b.flag(TimeWSeconds, false);
+    b.text(LogsDir, c.dataDirectory + u"Logs/"_s);
+    b.text(FilesDir, c.dataDirectory + u"In/"_s);
+    b.flag(UpdateNicks, true);
+    b.flag(SaveState, true);
+    b.flag(SaveSize, true);
+    b.flag(SavePos, true);
+    b.flag(FlashTray, true);
+    b.flag(PopupNewLine, true);
+    b.flag(LogMain, true);
+    b.flag(LogOther, true);
+    b.flag(LogPriv, true);
+    b.flag(LogMess, true);
+    b.flag(HintTray, true);
+    b.number(UpdateOnTime, 0);
+    b.flag(UpdateOnPopup, true);
+    b.number(StyleCodes, 3);
+    b.flag(ShowSmiles, true);
+    b.text(HotKey, u"Ctrl+Alt+S"_s);
+    b.number(TabsStyle, 0);
+    b.number(ActiveChanel, 0);
+
+    for (Key k : {JLNet, JLChan, JLChat, ChanNick, ChanStat, ChanSubj, RecvMess, RecvBeep,
+                  MessConf, BeepConf, SysErrors})
+        b.flag(k, true);
+
+    b.number(EditBoxHeight, 22);
+    b.number(SubjectHeight, 46);
+    b.number(UsersNickWidth, 120);
+    b.number(ChatHeight, 366);
+    b.number(ChatWidth, 536);
+    b.number(MessHeight, 246);
+    b.number(MessWidth, 320);
+    b.computed(ChatLeft, ValueType::Integer); // centred on the screen
+    b.computed(ChatTop, ValueType::Integer);
+
+    b.flag(ViewSubject, true);
+    b.flag(ViewSubjectMin, false);
+    b.flag(ViewNickName, true);
+    b.flag(ViewNickNameMin, false);
+    b.flag(ViewUsersList, true);
+    b.flag(ViewUsersListMin, false);
+    b.flag(ViewLeftPlacement, false);
+
+    b.number(FontCharset, 204);
+    b.text(FontName, u"Arial"_s);
+    b.number(FontSize, 9);
+    b.number(FontStyle, 1);
+
+    for (int i = 1; i <= NickHistorySize; ++i)
+        b.text(Nick.at(i), QString());
+    for (int i = 1; i <= MacroCount; ++i)
+        b.text(Macro.at(i), defaultMacros[i - 1]);
+
+    b.flag(SysInfo, true);
+    b.flag(MemInfo, true);
+    b.flag(ProgInfo, true);
+
+    for (Key k : {ChatBrush, UsersListBrush, SubjectBrush, EditBoxBrush, NickNameBrush,
+                  MessageBrush})
+        b.number(k, WindowBackground);
+    for (Key k : {UsersListFont, SubjectFont, EditBoxFont, NickNameFont})
+        b.number(k, WindowText);
+    for (int i = 1; i <= MessageColourCount; ++i)
+        b.number(MessStrFont.at(i), defaultMessageColours[i - 1]);
+    for (int i = 1; i <= LineColourCount; ++i)
+        b.number(SysStrFont.at(i), defaultLineColours[i - 1]);
+
+    b.flag(MasterSound, true);
+    b.flag(SoundVisible, false);
+    b.flag(InDND, false);
+    b.flag(InAway, true);
+    for (int n = 0; n < SoundEventCount; ++n) {
+        b.text(Event.at(n), c.soundsDirectory + defaultSoundFiles[n]);
+        b.flag(Speacker.at(n), false);
+        b.flag(Disabled.at(n), false);
+    }
+}
+
+const SettingDef* SettingsSchema::find(const Key& k) const
+{
+    for (const SettingDef& def : m_defs)
+        if (def.key.section == k.section && def.key.name == k.name && def.key.index == k.index)
+            return &def;
+    return nullptr;
+}
+
+} // namespace quorvelle::settings

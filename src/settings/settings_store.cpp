@@ -1,0 +1,113 @@
+#include "settings/settings_store.h"
+
+#include <QCoreApplication>
+
+namespace quorvelle::settings {
+
+namespace {
+
+QString key(const QString& section, const QString& name)
+{
+    return section + u'/' + name;
+}
+
+} // namespace
+
+void UseNativeSettingsFormat()
+{
+#ifndef Q_OS_WIN
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+#endif
+    if (QCoreApplication::organizationName().isEmpty())
+        QCoreApplication::setOrganizationName(QStringLiteral("Halvorenwerk"));
+    if (QCoreApplication::applicationName().isEmpty())
+        QCoreApplication::setApplicationName(QStringLiteral("Quorvelle"));
+}
+
+SettingsStore::SettingsStore() : m_settings(std::make_unique<QSettings>()) {}
+
+SettingsStore::SettingsStore(const QString& iniPath)
+    : m_settings(std::make_unique<QSettings>(iniPath, QSettings::IniFormat))
+{
+}
+
+SettingsStore::~SettingsStore()
+{
+    m_settings->sync();
+}
+
+QString SettingsStore::rawText(const QString& section, const QString& name) const
+{
+    const QVariant value = m_settings->value(key(section, name));
+    if (!value.isValid())
+        return {};
+    // An INI line with unquoted commas reads back as a list; keep it as written.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QStringLiteral(", "));
+    QString text = value.toString();
+    if (text.isNull())
+        text = QLatin1String(""); // present but empty, or not text at all
+    return text;
+}
+
+QString SettingsStore::readText(const QString& section, const QString& name,
+                                const QString& fallback) const
+{
+    const QString text = rawText(section, name);
+    return text.isNull() ? fallback : text;
+}
+
+int SettingsStore::readInt(const QString& section, const QString& name, int fallback) const
+{
+    bool ok = false;
+    const int value = rawText(section, name).trimmed().toInt(&ok, 10);
+    return ok ? value : fallback;
+}
+
+bool SettingsStore::readBool(const QString& section, const QString& name, bool fallback) const
+{
+    bool ok = false;
+    const qlonglong value = rawText(section, name).trimmed().toLongLong(&ok, 10);
+    return ok ? value != 0 : fallback;
+}
+
+void SettingsStore::writeText(const QString& section, const QString& name, const QString& value)
+{
+    m_settings->setValue(key(section, name), value);
+}
+
+void SettingsStore::writeInt(const QString& section, const QString& name, int value)
+{
+    writeText(section, name, QString::number(value));
+}
+
+void SettingsStore::writeBool(const QString& section, const QString& name, bool value)
+{
+    writeText(section, name, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+QStringList SettingsStore::valueNames(const QString& section) const
+{
+    m_settings->beginGroup(section);
+    const QStringList names = m_settings->childKeys();
+    m_settings->endGroup();
+    return names;
+}
+
+void SettingsStore::eraseSection(const QString& section)
+{
+    m_settings->remove(section);
+}
+
+bool SettingsStore::sync()
+{
+    m_settings->sync();
+    return m_settings->status() == QSettings::NoError;
+}
+
+QString SettingsStore::location() const
+{
+    return m_settings->fileName();
+}
+
+} // namespace quorvelle::settings
