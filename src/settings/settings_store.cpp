@@ -18,10 +18,10 @@ void UseNativeSettingsFormat()
 #ifndef Q_OS_WIN
     QSettings::setDefaultFormat(QSettings::IniFormat);
 #endif
-    if (QCoreApplication::organizationName().isEmpty())
-        QCoreApplication::setOrganizationName(QStringLiteral("Halvorenwerk"));
-    if (QCoreApplication::applicationName().isEmpty())
-        QCoreApplication::setApplicationName(QStringLiteral("Quorvelle"));
+    // Every program of the family (the desktop program, the headless peer) shares
+    // one store.
+    QCoreApplication::setOrganizationName(QStringLiteral("Halvorenwerk"));
+    QCoreApplication::setApplicationName(QStringLiteral("Quorvelle"));
 }
 
 SettingsStore::SettingsStore() : m_settings(std::make_unique<QSettings>()) {}

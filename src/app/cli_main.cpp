@@ -1,0 +1,187 @@
+// quorvelle-cli: a peer without windows, for terminals, scripts and tests.
+
+#include "cli/headless_peer.h"
+#include "platform/termination_signals.h"
+#include "settings/program_info.h"
+#include "settings/settings.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QSocketNotifier>
+#include <QThread>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+#include <iostream>
+#include <memory>
+#include <string>
+
+using namespace quorvelle;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Hands over standard input line by line without blocking the event loop.
+class StdinReader : public QObject
+{
+    Q_OBJECT
+
+public:
+    void start()
+    {
+#ifdef Q_OS_UNIX
+        auto* notifier = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, this);
+        connect(notifier, &QSocketNotifier::activated, this, [this, notifier] {
+            char chunk[4096];
+            const ssize_t got = ::read(STDIN_FILENO, chunk, sizeof chunk);
+            if (got <= 0) {
+                notifier->setEnabled(false);
+                emit endOfInput();
+                return;
+            }
+            m_pending.append(chunk, got);
+            qsizetype end;
+            while ((end = m_pending.indexOf('\n')) >= 0) {
+                emit lineRead(QString::fromLocal8Bit(m_pending.first(end)));
+                m_pending.remove(0, end + 1);
+            }
+        });
+#else
+        // No readiness for console input here: a thread of its own that blocks on
+        // it and is left to end with the process.
+        auto* thread = QThread::create([this] {
+            std::string line;
+            while (std::getline(std::cin, line))
+                QMetaObject::invokeMethod(this, [this, text = QString::fromLocal8Bit(line)] {
+                    emit lineRead(text);
+                });
+            QMetaObject::invokeMethod(this, [this] { emit endOfInput(); });
+        });
+        thread->start();
+#endif
+    }
+
+signals:
+    void lineRead(const QString& line);
+    void endOfInput();
+
+private:
+    QByteArray m_pending;
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    settings::UseNativeSettingsFormat();
+    QCoreApplication::setApplicationVersion(settings::GetVersionText());
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        u"A Quorvelle peer without windows. Prints every line it would show as "
+        "conversation<TAB>line, and reads commands from standard input: say CONV TEXT, "
+        "join #CHANNEL, private NICK, switch CONV, leave CONV, nick NEW, status 0-3, "
+        "subject TEXT, beep NICK, info NICK, refresh, users, tabs, channels, quit."_s);
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption nickOption(u"nick"_s, u"Nick name (default: host name)."_s, u"name"_s);
+    const QCommandLineOption statusOption(u"status"_s, u"Status digit 0-3."_s, u"digit"_s);
+    const QCommandLineOption portOption(u"port"_s, u"UDP port (default 8166)."_s, u"port"_s);
+    const QCommandLineOption broadcastOption(
+        u"broadcast"_s, u"Broadcast address; repeat for several."_s, u"address"_s);
+    const QCommandLineOption channelOption(
+        u"channel"_s, u"Channel to join at start; repeat for several (default #Talks)."_s,
+        u"name"_s);
+    const QCommandLineOption logsOption(u"logs"_s, u"Write conversation logs here."_s, u"dir"_s);
+    const QCommandLineOption codepageOption(u"codepage"_s, u"Code page of the net."_s, u"name"_s);
+    const QCommandLineOption stampsOption(u"stamps"_s, u"Print time stamps."_s);
+    const QCommandLineOption settingsOption(
+        u"use-settings"_s, u"Start from the user's settings and save them at quit."_s);
+    parser.addOptions({nickOption, statusOption, portOption, broadcastOption, channelOption,
+                       logsOption, codepageOption, stampsOption, settingsOption});
+    parser.process(app);
+
+    const bool useSettings = parser.isSet(settingsOption);
+    settings::SettingsSchema schema(settings::SchemaContext::current());
+    // Without --use-settings the user's store is neither read nor written.
+    std::unique_ptr<settings::SettingsStore> store;
+    std::unique_ptr<settings::Settings> stored;
+    if (useSettings) {
+        store = std::make_unique<settings::SettingsStore>();
+        stored = std::make_unique<settings::Settings>(*store, schema);
+    }
+
+    settings::SessionState state;
+    cli::PeerOptions options;
+    if (useSettings) {
+        settings::Settings& values = *stored;
+        state.load(values);
+        options.port = quint16(values.number(settings::key::UDPPort));
+        options.broadcast = values.listItems(settings::section::AddrList);
+        options.codepage = values.text(settings::key::Codepage).toLatin1();
+        for (const QString& channel : values.listItems(settings::section::ChannelsList))
+            if (values.listFlag(settings::section::ChannelsList, channel, false))
+                options.channels.append(channel);
+        if (values.listItems(settings::section::ChannelsList).isEmpty())
+            options.channels = QStringList{u"#Talks"_s};
+    } else {
+        state.MyNick = settings::GetComputerNameText();
+        state.SubjectAuthor = state.MyNick;
+        state.SubjectTime = settings::SubjectTimeText(QDateTime::currentDateTime());
+        state.SubjectText = settings::WindowCaption();
+        options.codepage = net::DefaultCodepage();
+        options.channels = QStringList{u"#Talks"_s};
+    }
+    state.SystemStrings = state.UsersStrings = parser.isSet(stampsOption);
+    if (parser.isSet(nickOption))
+        state.MyNick = parser.value(nickOption);
+    if (parser.isSet(statusOption)) {
+        const QString s = parser.value(statusOption);
+        if (s.size() == 1 && s[0] >= u'0' && s[0] <= u'3')
+            state.MyStatus = s[0];
+    }
+    if (parser.isSet(portOption))
+        options.port = quint16(parser.value(portOption).toUInt());
+    if (parser.isSet(broadcastOption))
+        options.broadcast = parser.values(broadcastOption);
+    if (parser.isSet(channelOption))
+        options.channels = parser.values(channelOption);
+    if (parser.isSet(logsOption)) {
+        options.logsDirectory = parser.value(logsOption);
+        if (!options.logsDirectory.endsWith(u'/'))
+            options.logsDirectory += u'/';
+    }
+    if (parser.isSet(codepageOption))
+        options.codepage = parser.value(codepageOption).toLatin1();
+
+    QTextStream out(stdout);
+    cli::HeadlessPeer peer(state, options, out);
+    if (!peer.start()) {
+        std::cerr << "quorvelle-cli: cannot bind UDP port " << options.port << '\n';
+        return 1;
+    }
+
+    QObject::connect(&peer, &cli::HeadlessPeer::finished, &app, [&] {
+        if (useSettings) {
+            state.save(*stored);
+            stored->setNumber(settings::key::UDPPort, options.port);
+            store->sync();
+        }
+        QCoreApplication::quit();
+    });
+    platform::TerminationSignals signalsToQuit;
+    QObject::connect(&signalsToQuit, &platform::TerminationSignals::terminationRequested, &peer,
+                     &cli::HeadlessPeer::quit);
+
+    StdinReader reader;
+    QObject::connect(&reader, &StdinReader::lineRead, &peer,
+                     [&](const QString& line) { peer.execute(line); });
+    QObject::connect(&reader, &StdinReader::endOfInput, &peer, &cli::HeadlessPeer::quit);
+    reader.start();
+    return app.exec();
+}
+
+#include "cli_main.moc"

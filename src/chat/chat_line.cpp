@@ -1,0 +1,62 @@
+#include "chat/chat_line.h"
+
+namespace quorvelle::chat {
+
+using namespace Qt::Literals::StringLiterals;
+
+ChatTarget ResolveChatTarget(const QString& conversation, const QString& nick,
+                             const QString& myNick, QChar myStatus,
+                             const std::function<bool(const QString&)>& exists)
+{
+    if (conversation.startsWith(u'#'))
+        return exists(conversation) ? ChatTarget{ChatTarget::Append, conversation}
+                                    : ChatTarget{};
+    if (conversation != myNick && nick != myNick)
+        return {}; // between two other users
+    const QString target = conversation == myNick ? nick : conversation;
+    if (target.isEmpty())
+        return {};
+    if (exists(target))
+        return ChatTarget{ChatTarget::Append, target};
+    const bool activate = target == conversation || myStatus == u'0';
+    return ChatTarget{ChatTarget::OpenPrivate, target, activate};
+}
+
+QString ChatStamp(const QTime& time, bool withTime, bool showSeconds)
+{
+    if (!withTime)
+        return {};
+    return u'[' + time.toString(showSeconds ? u"HH:mm:ss"_s : u"HH:mm"_s) + u"] "_s;
+}
+
+QString NickPrefix(const QString& nick, bool withNick)
+{
+    return withNick ? u'<' + nick + u"> "_s : QString();
+}
+
+QStringList ComposeLines(const QString& text, const QString& stamp, const QString& prefix)
+{
+    QStringView rest(text);
+    const qsizetype nul = rest.indexOf(QChar(0));
+    if (nul >= 0)
+        rest = rest.first(nul);
+    QStringList lines;
+    while (!rest.isEmpty()) {
+        qsizetype end = 0;
+        while (end < rest.size() && rest[end] != u'\r' && rest[end] != u'\n')
+            ++end;
+        lines.append(stamp + prefix + rest.first(end).toString());
+        if (end < rest.size() && rest[end] == u'\r' && end + 1 < rest.size() &&
+            rest[end + 1] == u'\n')
+            ++end;
+        rest = end < rest.size() ? rest.sliced(end + 1) : QStringView();
+    }
+    return lines;
+}
+
+QString LogDateHeader(const QDate& date)
+{
+    return u"\r\n["_s + date.toString(u"dd.MM.yyyy"_s) + u']';
+}
+
+} // namespace quorvelle::chat

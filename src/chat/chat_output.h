@@ -1,0 +1,67 @@
+#pragma once
+
+// The one way text reaches a conversation: finds the target (opening a private
+// chat on a peer's first line), composes stamp and nick prefix, logs, marks the
+// tab unread and raises the new-line events. What is drawn, and how the window
+// pops up, is the view's part.
+
+#include "chat/conversation_set.h"
+#include "chat/log_writer.h"
+#include "net/chat_surface.h"
+
+#include <QDateTime>
+
+#include <functional>
+
+namespace quorvelle::settings {
+struct SessionState;
+}
+
+namespace quorvelle::chat {
+
+// The window side of line output. The headless peer prints; the main window draws.
+class ChatOutputView
+{
+public:
+    virtual ~ChatOutputView() = default;
+    // Popup and tray flashing for a line that asks for attention.
+    virtual void newLineEvents() {}
+    // The composed lines of one appended text (an empty list for an empty text).
+    virtual void appendLines(int index, const QStringList& lines, net::LineColour colour) = 0;
+    virtual void showTrayHint(const QStringList& lines) { Q_UNUSED(lines); }
+    virtual void playSoundEvent(int event) { Q_UNUSED(event); }
+    // A conversation opened with activation: show the window first if hidden.
+    virtual void activateConversation(int index) { Q_UNUSED(index); }
+};
+
+class ChatOutput
+{
+public:
+    ChatOutput(settings::SessionState& state, ConversationSet& conversations,
+               const LogWriter& logs, const LogSwitches& switches, ChatOutputView& view,
+               QString caption, std::function<QDateTime()> clock = &QDateTime::currentDateTime);
+
+    void AddChatLine(const net::ChatLine& line);
+
+    // Creates the conversation with its opening line; nothing when it exists.
+    void OpenConversation(const QString& name, bool activate, net::ConversationKind kind);
+    // "\r\n[date]" into the conversation's log, whatever the switches say.
+    void writeDateHeader(const QString& name);
+    // Empties nothing itself: the view clears, then this appends "Window cleared".
+    void windowCleared();
+
+private:
+    void append(int index, const QString& text, const QString& nick, net::LineColour colour,
+                bool withNick, bool withTime);
+    bool logged(int index) const;
+
+    settings::SessionState& m_state;
+    ConversationSet& m_conversations;
+    const LogWriter& m_logs;
+    const LogSwitches& m_switches;
+    ChatOutputView& m_view;
+    QString m_caption;
+    std::function<QDateTime()> m_clock;
+};
+
+} // namespace quorvelle::chat

@@ -1,0 +1,79 @@
+#pragma once
+
+// A peer without windows: joins the net, prints every line it would show, and
+// takes simple commands. Scripts, terminals and the multi-host tests use it.
+
+#include "chat/chat_output.h"
+#include "chat/conversation_set.h"
+#include "chat/log_writer.h"
+#include "net/chat_surface.h"
+#include "net/net_session.h"
+#include "settings/session_state.h"
+
+#include <QObject>
+#include <QTextStream>
+
+namespace quorvelle::cli {
+
+struct PeerOptions
+{
+    quint16 port = 8166;
+    QStringList broadcast;    // empty: 255.255.255.255
+    QStringList channels;     // joined at start besides #Main
+    QString logsDirectory;    // empty: no logs
+    QByteArray codepage;
+};
+
+class HeadlessPeer : public QObject, public net::ChatSurface, private chat::ChatOutputView
+{
+    Q_OBJECT
+
+public:
+    HeadlessPeer(settings::SessionState& state, const PeerOptions& options, QTextStream& out,
+                 QObject* parent = nullptr);
+
+    // Opens the sockets and runs the start-up announcements; false when the port
+    // cannot be bound.
+    bool start();
+    // One command line from the user; false once the peer has quit.
+    bool execute(const QString& command);
+    // Takes leave of every conversation, last tab first, then of the net.
+    void quit();
+
+    net::NetSession& session() { return m_session; }
+    chat::ConversationSet& conversations() { return m_conversations; }
+
+signals:
+    void finished();
+
+private:
+    // ChatSurface
+    void addChatLine(const net::ChatLine& line) override;
+    void playSoundEvent(int) override {}
+    bool conversationExists(const QString& name) const override;
+    QStringList conversationNames() const override;
+    void renameConversation(const QString& from, const QString& to) override;
+    void receiveMessage(const QString& caption, const QString& text) override;
+    bool showInformation(const QString& window, const net::InfoReply& reply) override;
+    bool channelsWindowOpen() const override { return true; }
+    void addCreatedChannels(const QStringList& channels) override;
+    void subjectChanged() override;
+    void ownNickChanged() override;
+    // ChatOutputView
+    void appendLines(int index, const QStringList& lines, net::LineColour colour) override;
+
+    void print(const QStringList& fields);
+    QChar statusOf(const QString& nick);
+
+    settings::SessionState& m_state;
+    PeerOptions m_options;
+    QTextStream& m_out;
+    net::NetSession m_session;
+    chat::ConversationSet m_conversations;
+    chat::LogWriter m_logs;
+    chat::LogSwitches m_logSwitches;
+    chat::ChatOutput m_output;
+    bool m_quit = false;
+};
+
+} // namespace quorvelle::cli

@@ -1,0 +1,65 @@
+#pragma once
+
+// The receive handler: decodes each datagram, finds or admits its sender, drops
+// repeats, and carries out the command. The program hears its own broadcasts, so
+// this is also where its own lines, nick and subject take effect.
+
+#include <QByteArray>
+#include <QDateTime>
+
+#include <functional>
+
+namespace quorvelle::presence {
+class UsersRegistry;
+}
+namespace quorvelle::settings {
+struct SessionState;
+}
+
+namespace quorvelle::net {
+
+class ChatSurface;
+class OutgoingActions;
+class PacketLink;
+class Packets;
+class WireText;
+struct ChatLine;
+enum class LineColour;
+
+class Dispatcher
+{
+public:
+    Dispatcher(presence::UsersRegistry& registry, settings::SessionState& state,
+               PacketLink& link, const Packets& packets, const WireText& text,
+               OutgoingActions& actions, ChatSurface& surface,
+               std::function<QDateTime()> clock = &QDateTime::currentDateTime);
+
+    // One datagram as read from the socket; source in host byte order.
+    void DispatchDatagram(const QByteArray& datagram, quint32 source);
+
+    // Once the exit sequence has begun nothing more is handled.
+    void setExiting(bool exiting) { m_exiting = exiting; }
+
+private:
+    struct Packet;
+    void handle(const Packet& p, quint32 source);
+    void systemLine(const QString& conversation, const QString& text, LineColour colour,
+                    const QString& nick = QString());
+    void takeSubjectOver(const Packet& p);
+    void takeReplySubjectOver(const Packet& p);
+    void rename(const Packet& p);
+    void showInformation(const Packet& p);
+    void addCreatedChannels(const Packet& p);
+
+    presence::UsersRegistry& m_registry;
+    settings::SessionState& m_state;
+    PacketLink& m_link;
+    const Packets& m_packets;
+    const WireText& m_text;
+    OutgoingActions& m_actions;
+    ChatSurface& m_surface;
+    std::function<QDateTime()> m_clock;
+    bool m_exiting = false;
+};
+
+} // namespace quorvelle::net

@@ -1,0 +1,140 @@
+#include "net/transport.h"
+
+#include "net/ipv4_text.h"
+
+#include <QHostAddress>
+#include <QPointer>
+#include <QTcpServer>
+#include <QUdpSocket>
+
+namespace quorvelle::net {
+
+namespace {
+
+constexpr int FileListenBacklog = 64;
+
+} // namespace
+
+UdpTransport::UdpTransport(DatagramSeq& seq, QObject* parent)
+    : QObject(parent), m_seq(seq), m_sendSocket(new QUdpSocket(this)),
+      m_receiveSocket(new QUdpSocket(this)), m_fileListener(new QTcpServer(this)),
+      m_readBuffer(ReceiveBufferSize + 1, Qt::Uninitialized)
+{
+    connect(m_receiveSocket, &QUdpSocket::readyRead, this, &UdpTransport::readPendingDatagrams);
+}
+
+UdpTransport::~UdpTransport() = default;
+
+bool UdpTransport::OpenSockets(quint16 port)
+{
+    m_receiveSocket->close();
+    m_fileListener->close();
+    const bool bound =
+        m_receiveSocket->bind(QHostAddress::AnyIPv4, port,
+                              QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint);
+    // Without the listener only incoming files fail; the chat works on.
+    m_fileListener->setMaxPendingConnections(FileListenBacklog);
+    m_fileListener->setListenBacklogSize(FileListenBacklog);
+    if (port > 0)
+        m_fileListener->listen(QHostAddress::AnyIPv4, quint16(port - 1));
+    m_sendPort = port;
+    return bound;
+}
+
+void UdpTransport::LoadBroadcastAddrs(const QStringList& names)
+{
+    SetBroadcastAddrs(names.isEmpty() ? QStringList{QStringLiteral("255.255.255.255.")} : names);
+}
+
+void UdpTransport::SetBroadcastAddrs(const QStringList& texts)
+{
+    m_broadcastAddrs.clear();
+    m_broadcastAddrs.reserve(texts.size());
+    for (const QString& text : texts)
+        m_broadcastAddrs.append(ParseIpv4Text(text).value_or(0xFFFFFFFFu));
+}
+
+bool UdpTransport::SendBroadcast(QByteArrayView packet)
+{
+    // Every copy carries the same sequence number, so receivers see one datagram.
+    const QByteArray datagram = FrameDatagram(packet, m_seq);
+    for (quint32 address : std::as_const(m_broadcastAddrs)) {
+        if (!sendDatagram(datagram, address)) {
+            emit sendFailed();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool UdpTransport::SendTo(QByteArrayView packet, quint32 address)
+{
+    const QByteArray datagram = FrameDatagram(packet, m_seq);
+    if (address == 0 || !sendDatagram(datagram, address)) {
+        emit sendFailed();
+        return false;
+    }
+    return true;
+}
+
+bool UdpTransport::sendDatagram(const QByteArray& datagram, quint32 address)
+{
+    // error() keeps stale errors; only the return value tells about this send.
+    return writeDatagram(datagram, address, m_sendPort) > 0;
+}
+
+qint64 UdpTransport::writeDatagram(const QByteArray& datagram, quint32 address, quint16 port)
+{
+    return m_sendSocket->writeDatagram(datagram, QHostAddress(address), port);
+}
+
+void UdpTransport::readPendingDatagrams()
+{
+    // A queued pass that comes up while a handler spins the event loop waits for
+    // that handler: each datagram is handled whole before the next is read.
+    if (m_reading)
+        return;
+    m_reading = true;
+    const QPointer<UdpTransport> alive(this);
+
+    // One readyRead may stand for many queued datagrams: drain them all, but after
+    // a long run (a flood) let timers and windows have their turn first.
+    int handled = 0;
+    while (!m_exiting && m_receiveSocket->hasPendingDatagrams()) {
+        if (handled == m_maxDatagramsPerPass) {
+            QMetaObject::invokeMethod(this, &UdpTransport::readPendingDatagrams,
+                                      Qt::QueuedConnection);
+            break;
+        }
+        ++handled;
+        readOneDatagram(true);
+        if (!alive)
+            return;
+    }
+    // After a readyRead the socket stays silent until it is read. When a queued pass
+    // has already taken what that readyRead announced, a read that finds nothing
+    // re-arms it (and still delivers a datagram that has just come in).
+    if (handled == 0 && !m_exiting) {
+        readOneDatagram(false);
+        if (!alive)
+            return;
+    }
+    m_reading = false;
+}
+
+void UdpTransport::readOneDatagram(bool announced)
+{
+    QHostAddress sender;
+    const qint64 read =
+        m_receiveSocket->readDatagram(m_readBuffer.data(), m_readBuffer.size(), &sender);
+    if (read < 0 && !announced)
+        return; // there was nothing to read
+    // The buffer holds one byte more than we accept, so an oversized datagram is
+    // read (and so discarded) but shows as too long.
+    if (read <= 0 || read > ReceiveBufferSize)
+        emit receiveFailed();
+    else
+        emit datagramReceived(m_readBuffer.first(read), sender.toIPv4Address());
+}
+
+} // namespace quorvelle::net

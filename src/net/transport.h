@@ -1,0 +1,81 @@
+#pragma once
+
+// The UDP sockets of the net and the broadcast address table. Every datagram the
+// program broadcasts also comes back to it through its own receive socket; the
+// program relies on that to show its own lines.
+
+#include "net/codec.h"
+
+#include <QList>
+#include <QObject>
+#include <QStringList>
+
+class QTcpServer;
+class QUdpSocket;
+
+namespace quorvelle::net {
+
+class UdpTransport : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit UdpTransport(DatagramSeq& seq, QObject* parent = nullptr);
+    ~UdpTransport() override;
+
+    // Binds the receive socket to 0.0.0.0:port (address reuse on) and the file
+    // listening socket to port - 1; sends go to port until setSendPort. Returns
+    // false when the receive socket could not be bound.
+    bool OpenSockets(quint16 port);
+
+    // The value names of the AddrList section; none means "255.255.255.255.".
+    void LoadBroadcastAddrs(const QStringList& names);
+    // Texts the conversion rejects count as 255.255.255.255; duplicates stay.
+    void SetBroadcastAddrs(const QStringList& texts);
+    const QList<quint32>& broadcastAddrs() const { return m_broadcastAddrs; }
+
+    quint16 sendPort() const { return m_sendPort; }
+    void setSendPort(quint16 port) { m_sendPort = port; }
+
+    // Frames once and sends to every table address in order, stopping at the
+    // first failure (sendFailed). An empty table sends nothing.
+    bool SendBroadcast(QByteArrayView packet);
+    // Frames and sends once; address 0 counts as a failure (sendFailed).
+    bool SendTo(QByteArrayView packet, quint32 address);
+
+    // Once the exit sequence has begun, arriving datagrams are left unread.
+    void setExiting(bool exiting) { m_exiting = exiting; }
+
+    QTcpServer* fileListener() const { return m_fileListener; }
+
+signals:
+    // One per datagram, in arrival order; source in host byte order.
+    void datagramReceived(const QByteArray& datagram, quint32 source);
+    void sendFailed();    // shown as "OutSocket Error !"
+    void receiveFailed(); // shown as "InSocket Error !"
+
+protected:
+    // The one place a datagram leaves; tests override it to make a send fail
+    // without putting anything on the wire.
+    virtual qint64 writeDatagram(const QByteArray& datagram, quint32 address, quint16 port);
+    // Datagrams read on one readyRead before the event loop gets its turn.
+    void setMaxDatagramsPerPass(int count) { m_maxDatagramsPerPass = count; }
+
+private:
+    void readPendingDatagrams();
+    void readOneDatagram(bool announced);
+    bool sendDatagram(const QByteArray& datagram, quint32 address);
+
+    DatagramSeq& m_seq;
+    QUdpSocket* m_sendSocket;
+    QUdpSocket* m_receiveSocket;
+    QTcpServer* m_fileListener;
+    QList<quint32> m_broadcastAddrs;
+    quint16 m_sendPort = 8166;
+    bool m_exiting = false;
+    bool m_reading = false;
+    int m_maxDatagramsPerPass = 1000;
+    QByteArray m_readBuffer;
+};
+
+} // namespace quorvelle::net

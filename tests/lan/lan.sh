@@ -1,0 +1,114 @@
+# Helpers for tests that run several peers, each in a network namespace of its
+# own, joined by a bridge in one more namespace. Nothing is created in the
+# machine's own namespace, and everything is removed on exit.
+#
+# Source it, then: lan_setup N; lan_start_peer i NICK ARGS...; lan_send i CMD;
+# lan_expect i PATTERN; lan_count i PATTERN.
+
+set -u
+
+if [ "$(id -u)" -ne 0 ] || ! command -v ip >/dev/null || ! ip netns list >/dev/null 2>&1; then
+  echo "SKIP: multi-host tests need root and 'ip netns'"
+  exit 77
+fi
+
+LAN_ID="qv$(( $$ % 10000 ))$(( RANDOM % 100 ))"
+LAN_DIR=$(mktemp -d "/tmp/${LAN_ID}.XXXX")
+LAN_SUBNET=10.77.0
+LAN_PORT=$(( 20000 + RANDOM % 20000 ))
+LAN_PIDS=()
+LAN_NS=()
+LAN_FAILS=0
+LAN_PASSES=0
+
+lan_cleanup() {
+  for pid in "${LAN_PIDS[@]:-}"; do [ -n "$pid" ] && kill "$pid" 2>/dev/null; done
+  sleep 0.2
+  for pid in "${LAN_PIDS[@]:-}"; do [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; done
+  for ns in "${LAN_NS[@]:-}"; do [ -n "$ns" ] && ip netns delete "$ns" 2>/dev/null; done
+  ip netns delete "${LAN_ID}br" 2>/dev/null
+  rm -rf "$LAN_DIR"
+}
+trap lan_cleanup EXIT
+trap 'exit 1' INT TERM
+
+# lan_setup N: a bridge and N hosts 10.77.0.1 .. 10.77.0.N.
+lan_setup() {
+  local n=$1 i ns
+  ip netns add "${LAN_ID}br" || { echo "SKIP: cannot create network namespaces"; exit 77; }
+  ip -n "${LAN_ID}br" link add br0 type bridge
+  ip -n "${LAN_ID}br" link set br0 up
+  for i in $(seq 1 "$n"); do
+    ns="${LAN_ID}h$i"
+    ip netns add "$ns"
+    LAN_NS+=("$ns")
+    ip -n "$ns" link add eth0 type veth peer name "p$i" netns "${LAN_ID}br"
+    ip -n "${LAN_ID}br" link set "p$i" master br0 up
+    ip -n "$ns" addr add "$LAN_SUBNET.$i/24" broadcast "$LAN_SUBNET.255" dev eth0
+    ip -n "$ns" link set eth0 up
+    ip -n "$ns" link set lo up
+    # A route for the limited broadcast address, as on a real LAN.
+    ip -n "$ns" route add default dev eth0
+  done
+}
+
+# lan_run i COMMAND...: runs a command on host i.
+lan_run() {
+  local i=$1; shift
+  ip netns exec "${LAN_ID}h$i" "$@"
+}
+
+# lan_start_peer i ARGS...: a headless peer on host i, fed from a FIFO.
+lan_start_peer() {
+  local i=$1; shift
+  mkfifo "$LAN_DIR/in$i"
+  lan_run "$i" "$QUORVELLE_CLI" --port "$LAN_PORT" "$@" \
+    <"$LAN_DIR/in$i" >"$LAN_DIR/out$i" 2>"$LAN_DIR/err$i" &
+  LAN_PIDS[$i]=$!
+  eval "exec $((10 + i))>\"$LAN_DIR/in$i\""
+}
+
+lan_send() { local i=$1; shift; echo "$*" >&$((10 + i)); }
+lan_output() { cat "$LAN_DIR/out$1"; }
+
+# lan_expect i TEXT [SECONDS]: waits until peer i printed a line equal to TEXT.
+lan_expect() {
+  local i=$1 text=$2 limit=${3:-5} t=0
+  while [ "$t" -lt $(( limit * 10 )) ]; do
+    grep -qxF -- "$text" "$LAN_DIR/out$i" 2>/dev/null && { LAN_PASSES=$((LAN_PASSES + 1)); return 0; }
+    sleep 0.1; t=$((t + 1))
+  done
+  echo "FAIL: peer $i never printed: $text"
+  echo "--- peer $i printed:"; sed 's/^/    /' "$LAN_DIR/out$i"
+  LAN_FAILS=$((LAN_FAILS + 1))
+  return 1
+}
+
+# lan_expect_re i REGEX [SECONDS]: as lan_expect, for a line matching REGEX.
+lan_expect_re() {
+  local i=$1 re=$2 limit=${3:-5} t=0
+  while [ "$t" -lt $(( limit * 10 )) ]; do
+    grep -qE -- "$re" "$LAN_DIR/out$i" 2>/dev/null && { LAN_PASSES=$((LAN_PASSES + 1)); return 0; }
+    sleep 0.1; t=$((t + 1))
+  done
+  echo "FAIL: peer $i never printed a line matching: $re"
+  echo "--- peer $i printed:"; sed 's/^/    /' "$LAN_DIR/out$i"
+  LAN_FAILS=$((LAN_FAILS + 1))
+  return 1
+}
+
+# lan_count i TEXT N: peer i printed TEXT exactly N times.
+lan_count() {
+  local i=$1 text=$2 want=$3 got
+  got=$(grep -cxF -- "$text" "$LAN_DIR/out$i" 2>/dev/null)
+  if [ "$got" -eq "$want" ]; then LAN_PASSES=$((LAN_PASSES + 1)); return 0; fi
+  echo "FAIL: peer $i printed '$text' $got times, expected $want"
+  LAN_FAILS=$((LAN_FAILS + 1))
+  return 1
+}
+
+# lan_finish: the closing line and the exit code.
+lan_finish() {
+  echo "$LAN_PASSES passed, $LAN_FAILS failed"
+  [ "$LAN_FAILS" -eq 0 ]
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+// Recording stand-ins for the windows and the sockets.
+
+#include "net/chat_surface.h"
+#include "net/packet_link.h"
+
+#include <QList>
+#include <QStringList>
+
+namespace quorvelle::testing {
+
+struct SentPacket
+{
+    QByteArray packet;
+    QString nick; // empty for a broadcast
+    bool broadcast = false;
+};
+
+class FakeLink : public net::PacketLink
+{
+public:
+    void SendBroadcast(const QByteArray& packet) override { sent.append({packet, {}, true}); }
+    void SendToUser(const QByteArray& packet, const QString& nick) override
+    {
+        sent.append({packet, nick, false});
+    }
+    QList<SentPacket> sent;
+};
+
+class FakeSurface : public net::ChatSurface
+{
+public:
+    void addChatLine(const net::ChatLine& line) override { lines.append(line); }
+    void playSoundEvent(int event) override { sounds.append(event); }
+    bool conversationExists(const QString& name) const override
+    {
+        return conversations.contains(name);
+    }
+    QStringList conversationNames() const override { return conversations; }
+    void renameConversation(const QString& from, const QString& to) override
+    {
+        renames.append(from + QStringLiteral("->") + to);
+        const qsizetype i = conversations.indexOf(from);
+        if (i >= 0)
+            conversations[i] = to;
+    }
+    void receiveMessage(const QString& caption, const QString& text) override
+    {
+        messages.append(caption + QLatin1Char('|') + text);
+    }
+    bool showInformation(const QString& window, const net::InfoReply& reply) override
+    {
+        infoWindows.append(window);
+        info.append(reply);
+        return window == QStringLiteral("N") || openInfoWindows.contains(window);
+    }
+    bool channelsWindowOpen() const override { return channelsOpen; }
+    void addCreatedChannels(const QStringList& list) override { createdChannels += list; }
+    void subjectChanged() override { ++subjectChanges; }
+    void ownNickChanged() override { ++ownNickChanges; }
+
+    QStringList conversations{QStringLiteral("#Main")};
+    QList<net::ChatLine> lines;
+    QList<int> sounds;
+    QStringList renames;
+    QStringList messages;
+    QStringList infoWindows;
+    QList<net::InfoReply> info;
+    QStringList openInfoWindows;
+    bool channelsOpen = false;
+    QStringList createdChannels;
+    int subjectChanges = 0;
+    int ownNickChanges = 0;
+};
+
+} // namespace quorvelle::testing
