@@ -54,9 +54,8 @@ public:
         auto* thread = QThread::create([this] {
             std::string line;
             while (std::getline(std::cin, line))
-                QMetaObject::invokeMethod(this, [this, text = QString::fromLocal8Bit(line)] {
-                    emit lineRead(text);
-                });
+                QMetaObject::invokeMethod(
+                    this, [this, text = QString::fromLocal8Bit(line)] { emit lineRead(text); });
             QMetaObject::invokeMethod(this, [this] { emit endOfInput(); });
         });
         thread->start();

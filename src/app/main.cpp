@@ -11,8 +11,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationDisplayName(quorvelle::settings::WindowCaption());
 
     quorvelle::shell::TMainFm window;
-    QObject::connect(&window, &quorvelle::shell::TMainFm::exitRequested, &app,
-                     &QApplication::quit);
+    QObject::connect(&window, &quorvelle::shell::TMainFm::exitRequested, &app, &QApplication::quit);
     window.show();
     return app.exec();
 }

@@ -9,8 +9,7 @@ ChatTarget ResolveChatTarget(const QString& conversation, const QString& nick,
                              const std::function<bool(const QString&)>& exists)
 {
     if (conversation.startsWith(u'#'))
-        return exists(conversation) ? ChatTarget{ChatTarget::Append, conversation}
-                                    : ChatTarget{};
+        return exists(conversation) ? ChatTarget{ChatTarget::Append, conversation} : ChatTarget{};
     if (conversation != myNick && nick != myNick)
         return {}; // between two other users
     const QString target = conversation == myNick ? nick : conversation;

@@ -7,14 +7,18 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
-
 #include <functional>
 
 namespace quorvelle::chat {
 
 struct ChatTarget
 {
-    enum Action { Drop, Append, OpenPrivate };
+    enum Action
+    {
+        Drop,
+        Append,
+        OpenPrivate
+    };
     Action action = Drop;
     QString name;          // the conversation the line goes to
     bool activate = false; // for OpenPrivate: make the new chat current

@@ -13,8 +13,7 @@ ChatOutput::ChatOutput(settings::SessionState& state, ConversationSet& conversat
                        QString caption, std::function<QDateTime()> clock)
     : m_state(state), m_conversations(conversations), m_logs(logs), m_switches(switches),
       m_view(view), m_caption(std::move(caption)), m_clock(std::move(clock))
-{
-}
+{}
 
 bool ChatOutput::logged(int index) const
 {
@@ -65,16 +64,15 @@ void ChatOutput::append(int index, const QString& text, const QString& nick, Lin
     m_conversations.lineAppended(index);
 }
 
-void ChatOutput::OpenConversation(const QString& name, bool activate,
-                                  net::ConversationKind kind)
+void ChatOutput::OpenConversation(const QString& name, bool activate, net::ConversationKind kind)
 {
     if (!m_conversations.OpenConversation(name, kind))
         return;
     const int index = m_conversations.TabIndexOf(name);
     switch (kind) {
     case net::ConversationKind::Main:
-        append(index, u"Welcome to "_s + m_caption + u", "_s + m_state.MyNick + u'!',
-               QString(), LineColour::Welcome, false, m_state.SystemStrings);
+        append(index, u"Welcome to "_s + m_caption + u", "_s + m_state.MyNick + u'!', QString(),
+               LineColour::Welcome, false, m_state.SystemStrings);
         break;
     case net::ConversationKind::Channel:
         append(index, u"Welcome to "_s + name, QString(), LineColour::Welcome, false,

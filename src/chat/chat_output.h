@@ -10,7 +10,6 @@
 #include "net/chat_surface.h"
 
 #include <QDateTime>
-
 #include <functional>
 
 namespace quorvelle::settings {
@@ -37,9 +36,9 @@ public:
 class ChatOutput
 {
 public:
-    ChatOutput(settings::SessionState& state, ConversationSet& conversations,
-               const LogWriter& logs, const LogSwitches& switches, ChatOutputView& view,
-               QString caption, std::function<QDateTime()> clock = &QDateTime::currentDateTime);
+    ChatOutput(settings::SessionState& state, ConversationSet& conversations, const LogWriter& logs,
+               const LogSwitches& switches, ChatOutputView& view, QString caption,
+               std::function<QDateTime()> clock = &QDateTime::currentDateTime);
 
     void AddChatLine(const net::ChatLine& line);
 

@@ -4,8 +4,7 @@ namespace quorvelle::chat {
 
 ConversationSet::ConversationSet(Announce announce, QObject* parent)
     : QObject(parent), m_announce(std::move(announce))
-{
-}
+{}
 
 int ConversationSet::TabIndexOf(const QString& name) const
 {

@@ -23,8 +23,7 @@ class LogWriter
 public:
     explicit LogWriter(const net::WireText& text, QString directory = QString())
         : m_text(text), m_directory(std::move(directory))
-    {
-    }
+    {}
 
     // The directory ends with a separator, or is empty (the current directory).
     const QString& directory() const { return m_directory; }

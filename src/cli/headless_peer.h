@@ -18,9 +18,9 @@ namespace quorvelle::cli {
 struct PeerOptions
 {
     quint16 port = 8166;
-    QStringList broadcast;    // empty: 255.255.255.255
-    QStringList channels;     // joined at start besides #Main
-    QString logsDirectory;    // empty: no logs
+    QStringList broadcast; // empty: 255.255.255.255
+    QStringList channels;  // joined at start besides #Main
+    QString logsDirectory; // empty: no logs
     QByteArray codepage;
 };
 

@@ -11,7 +11,8 @@ namespace quorvelle::net {
 
 // The twelve kinds of conversation line, numbered as their colour settings
 // (SysStrFont1..SysStrFont12).
-enum class LineColour {
+enum class LineColour
+{
     Welcome = 1,
     JoinLeave,
     ChangeNick,
@@ -54,7 +55,8 @@ struct InfoReply
 };
 
 // Sound events raised by the protocol.
-enum SoundEvent {
+enum SoundEvent
+{
     SoundJoinNetwork = 0,
     SoundLeaveNetwork = 1,
     SoundJoinChanel = 2,

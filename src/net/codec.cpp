@@ -1,7 +1,6 @@
 #include "net/codec.h"
 
 #include <QRandomGenerator>
-
 #include <array>
 
 namespace quorvelle::net {

@@ -7,7 +7,6 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QtGlobal>
-
 #include <optional>
 
 namespace quorvelle::net {

@@ -47,8 +47,7 @@ Dispatcher::Dispatcher(presence::UsersRegistry& registry, settings::SessionState
                        std::function<QDateTime()> clock)
     : m_registry(registry), m_state(state), m_link(link), m_packets(packets), m_text(text),
       m_actions(actions), m_surface(surface), m_clock(std::move(clock))
-{
-}
+{}
 
 void Dispatcher::DispatchDatagram(const QByteArray& datagram, quint32 source)
 {
@@ -76,9 +75,8 @@ void Dispatcher::DispatchDatagram(const QByteArray& datagram, quint32 source)
 void Dispatcher::systemLine(const QString& conversation, const QString& text, LineColour colour,
                             const QString& nick)
 {
-    m_surface.addChatLine(
-        ChatLine{conversation, nick, text, colour, false, m_state.SystemStrings, false,
-                 m_state.HintTray});
+    m_surface.addChatLine(ChatLine{conversation, nick, text, colour, false, m_state.SystemStrings,
+                                   false, m_state.HintTray});
 }
 
 void Dispatcher::handle(const Packet& p, quint32 source)
@@ -115,7 +113,8 @@ void Dispatcher::handle(const Packet& p, quint32 source)
         const bool joins = p.command == '1';
         m_surface.playSoundEvent(joins ? SoundJoinChanel : SoundLeaveChanel);
         if (on.JLChan)
-            systemLine(channel, p.nick + (joins ? u" joins the channel"_s : u" leaves the channel"_s),
+            systemLine(channel,
+                       p.nick + (joins ? u" joins the channel"_s : u" leaves the channel"_s),
                        LineColour::JoinLeave);
         break;
     }
@@ -134,10 +133,10 @@ void Dispatcher::handle(const Packet& p, quint32 source)
         break;
     }
     case '#':
-        m_surface.addChatLine(ChatLine{p.field(0), p.nick, p.after(0),
-                                       p.nick == me ? LineColour::LocalYour
-                                                    : LineColour::ExternalUsers,
-                                       true, m_state.UsersStrings, true, m_state.HintTray});
+        m_surface.addChatLine(
+            ChatLine{p.field(0), p.nick, p.after(0),
+                     p.nick == me ? LineColour::LocalYour : LineColour::ExternalUsers, true,
+                     m_state.UsersStrings, true, m_state.HintTray});
         break;
     case '%':
         if (p.field(0) == me)
@@ -153,8 +152,8 @@ void Dispatcher::handle(const Packet& p, quint32 source)
         m_surface.playSoundEvent(SoundReceiveConfirmation);
         if (on.MessConf)
             systemLine(MainConversation,
-                       p.nick + u" received the message in "_s +
-                           presence::StatusName(p.after(0)) + u" mode"_s,
+                       p.nick + u" received the message in "_s + presence::StatusName(p.after(0)) +
+                           u" mode"_s,
                        LineColour::ReceiveConfirmation);
         break;
     case 'B':
@@ -175,8 +174,8 @@ void Dispatcher::handle(const Packet& p, quint32 source)
         break;
     case 's':
         if (p.nick != me)
-            m_link.SendToUser(m_packets.TellSubject(me, m_state.SubjectAuthor,
-                                                    m_state.SubjectTime, m_state.SubjectText),
+            m_link.SendToUser(m_packets.TellSubject(me, m_state.SubjectAuthor, m_state.SubjectTime,
+                                                    m_state.SubjectText),
                               p.nick);
         break;
     case 'S':

@@ -6,7 +6,6 @@
 
 #include <QByteArray>
 #include <QDateTime>
-
 #include <functional>
 
 namespace quorvelle::presence {
@@ -29,9 +28,9 @@ enum class LineColour;
 class Dispatcher
 {
 public:
-    Dispatcher(presence::UsersRegistry& registry, settings::SessionState& state,
-               PacketLink& link, const Packets& packets, const WireText& text,
-               OutgoingActions& actions, ChatSurface& surface,
+    Dispatcher(presence::UsersRegistry& registry, settings::SessionState& state, PacketLink& link,
+               const Packets& packets, const WireText& text, OutgoingActions& actions,
+               ChatSurface& surface,
                std::function<QDateTime()> clock = &QDateTime::currentDateTime);
 
     // One datagram as read from the socket; source in host byte order.

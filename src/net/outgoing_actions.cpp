@@ -31,14 +31,12 @@ SayNickResult SayNickEdit(const QString& text, int caret, const QString& nick)
     return SayNickResult{prefix + text, int(qBound(0, caret, int(text.size())) + prefix.size())};
 }
 
-OutgoingActions::OutgoingActions(presence::UsersRegistry& registry,
-                                 settings::SessionState& state, PacketLink& link,
-                                 const Packets& packets, MachineInfo machine,
+OutgoingActions::OutgoingActions(presence::UsersRegistry& registry, settings::SessionState& state,
+                                 PacketLink& link, const Packets& packets, MachineInfo machine,
                                  std::function<QDateTime()> clock)
     : m_registry(registry), m_state(state), m_link(link), m_packets(packets),
       m_machine(std::move(machine)), m_clock(std::move(clock))
-{
-}
+{}
 
 void OutgoingActions::RefreshUsersList()
 {
@@ -163,8 +161,8 @@ bool OutgoingActions::RequestInfo(const QString& nick, QChar status)
 {
     if (status == u'3')
         return false;
-    m_link.SendToUser(
-        m_packets.AskInfo(m_state.MyNick, nick, 'i', u"N"_s, m_state.InfoLetters()), nick);
+    m_link.SendToUser(m_packets.AskInfo(m_state.MyNick, nick, 'i', u"N"_s, m_state.InfoLetters()),
+                      nick);
     return true;
 }
 

@@ -9,7 +9,6 @@
 #include "platform/memory_status.h"
 
 #include <QDateTime>
-
 #include <functional>
 #include <optional>
 
@@ -36,7 +35,12 @@ struct MachineInfo
 };
 
 // The kind of a conversation, which decides how it is announced.
-enum class ConversationKind { Main = 1, Channel = 2, Private = 3 };
+enum class ConversationKind
+{
+    Main = 1,
+    Channel = 2,
+    Private = 3
+};
 
 // The input line after "say nick": the nick and ": " before the old text, the
 // caret where it was in the old text.

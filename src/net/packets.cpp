@@ -114,8 +114,7 @@ QByteArray Packets::MassMessage(const QString& nick, const QString& text) const
     return form('*', {nick, text});
 }
 
-QByteArray Packets::MessageReceived(const QString& nick, const QString& sender,
-                                    QChar status) const
+QByteArray Packets::MessageReceived(const QString& nick, const QString& sender, QChar status) const
 {
     return form('M', {nick, sender, QString(status)});
 }

@@ -9,7 +9,6 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-
 #include <initializer_list>
 
 namespace quorvelle::net {
@@ -31,7 +30,8 @@ public:
     QByteArray LeaveChannel(const QString& nick, const QString& channel) const;
     QByteArray JoinChat(const QString& nick, const QString& peer) const;
     QByteArray LeaveChat(const QString& nick, const QString& peer) const;
-    QByteArray ChatLine(const QString& nick, const QString& conversation, const QString& text) const;
+    QByteArray ChatLine(const QString& nick, const QString& conversation,
+                        const QString& text) const;
     // The text goes out with " (nick) " appended, so every subject names its author.
     QByteArray SetSubject(const QString& nick, const QString& subject) const;
     QByteArray AskSubject(const QString& nick) const;

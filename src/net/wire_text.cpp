@@ -94,8 +94,7 @@ QByteArray DefaultCodepage()
 
 WireText::WireText(const QByteArray& codepage)
     : m_codepage(isKnownCodepage(codepage) ? codepage : QByteArray(FallbackCodepage))
-{
-}
+{}
 
 QByteArray WireText::encode(const QString& text) const
 {

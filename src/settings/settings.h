@@ -11,10 +11,8 @@ namespace quorvelle::settings {
 class Settings
 {
 public:
-    Settings(SettingsStore& store, const SettingsSchema& schema)
-        : m_store(store), m_schema(schema)
-    {
-    }
+    Settings(SettingsStore& store, const SettingsSchema& schema) : m_store(store), m_schema(schema)
+    {}
 
     bool flag(const Key& k) const;
     int number(const Key& k) const;

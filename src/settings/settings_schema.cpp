@@ -37,18 +37,18 @@ const std::array<QString, MacroCount> defaultMacros{
 };
 
 const std::array<int, LineColourCount> defaultLineColours{
-    Rgb(255, 0, 255), // Welcome Text
-    Rgb(0, 128, 0),   // Join/Leave Text
-    Rgb(128, 0, 0),   // Change NickName
+    Rgb(255, 0, 255),   // Welcome Text
+    Rgb(0, 128, 0),     // Join/Leave Text
+    Rgb(128, 0, 0),     // Change NickName
     Rgb(192, 192, 192), // Change User Status
-    Rgb(128, 0, 0),   // Change Subject
-    Rgb(128, 0, 128), // Receive Message
-    Rgb(128, 0, 128), // Receive Confirmation
-    Rgb(0, 0, 128),   // Send Beep
-    Rgb(0, 0, 128),   // Receive Beep
-    Rgb(255, 0, 0),   // System Errors
-    Rgb(0, 0, 255),   // External Users Text
-    WindowText,       // Local Your Text
+    Rgb(128, 0, 0),     // Change Subject
+    Rgb(128, 0, 128),   // Receive Message
+    Rgb(128, 0, 128),   // Receive Confirmation
+    Rgb(0, 0, 128),     // Send Beep
+    Rgb(0, 0, 128),     // Receive Beep
+    Rgb(255, 0, 0),     // System Errors
+    Rgb(0, 0, 255),     // External Users Text
+    WindowText,         // Local Your Text
 };
 
 const std::array<int, MessageColourCount> defaultMessageColours{
@@ -126,8 +126,8 @@ SettingsSchema::SettingsSchema(const SchemaContext& c)
     b.number(TabsStyle, 0);
     b.number(ActiveChanel, 0);
 
-    for (Key k : {JLNet, JLChan, JLChat, ChanNick, ChanStat, ChanSubj, RecvMess, RecvBeep,
-                  MessConf, BeepConf, SysErrors})
+    for (Key k : {JLNet, JLChan, JLChat, ChanNick, ChanStat, ChanSubj, RecvMess, RecvBeep, MessConf,
+                  BeepConf, SysErrors})
         b.flag(k, true);
 
     b.number(EditBoxHeight, 22);
@@ -162,8 +162,8 @@ SettingsSchema::SettingsSchema(const SchemaContext& c)
     b.flag(MemInfo, true);
     b.flag(ProgInfo, true);
 
-    for (Key k : {ChatBrush, UsersListBrush, SubjectBrush, EditBoxBrush, NickNameBrush,
-                  MessageBrush})
+    for (Key k :
+         {ChatBrush, UsersListBrush, SubjectBrush, EditBoxBrush, NickNameBrush, MessageBrush})
         b.number(k, WindowBackground);
     for (Key k : {UsersListFont, SubjectFont, EditBoxFont, NickNameFont})
         b.number(k, WindowText);

@@ -8,12 +8,16 @@
 #include <QLatin1StringView>
 #include <QList>
 #include <QString>
-
 #include <optional>
 
 namespace quorvelle::settings {
 
-enum class ValueType { Boolean, Integer, Text };
+enum class ValueType
+{
+    Boolean,
+    Integer,
+    Text
+};
 
 // A value of the tree. A numbered family (Nick1..Nick10) is one key whose index
 // is appended to the name.
@@ -105,7 +109,14 @@ inline constexpr QLatin1StringView SoundEvents{"SoundEvents"};
 } // namespace section
 
 namespace key {
-#define QUORVELLE_KEY(sec, id) inline constexpr Key id{section::sec, QLatin1StringView{#id}}
+#define QUORVELLE_KEY(sec, id)                                                                     \
+    inline constexpr Key id                                                                        \
+    {                                                                                              \
+        section::sec, QLatin1StringView                                                            \
+        {                                                                                          \
+#id                                                                                    \
+        }                                                                                          \
+    }
 // Settings
 QUORVELLE_KEY(Settings, NickName);
 QUORVELLE_KEY(Settings, UsStatus);

@@ -28,8 +28,7 @@ SettingsStore::SettingsStore() : m_settings(std::make_unique<QSettings>()) {}
 
 SettingsStore::SettingsStore(const QString& iniPath)
     : m_settings(std::make_unique<QSettings>(iniPath, QSettings::IniFormat))
-{
-}
+{}
 
 SettingsStore::~SettingsStore()
 {

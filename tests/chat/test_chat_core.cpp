@@ -32,14 +32,22 @@ void TestChatCore::target_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("activate");
     // Open: #Main, #Talks, Ann. Own nick: Me.
-    QTest::newRow("open channel") << u"#Talks"_s << u"Bob"_s << QChar(u'0') << 1 << u"#Talks"_s << false;
-    QTest::newRow("closed channel") << u"#Other"_s << u"Bob"_s << QChar(u'0') << 0 << QString() << false;
-    QTest::newRow("between others") << u"Carl"_s << u"Bob"_s << QChar(u'0') << 0 << QString() << false;
-    QTest::newRow("to me, chat open") << u"Me"_s << u"Ann"_s << QChar(u'0') << 1 << u"Ann"_s << false;
-    QTest::newRow("to me, new, Normal") << u"Me"_s << u"Bob"_s << QChar(u'0') << 2 << u"Bob"_s << true;
-    QTest::newRow("to me, new, Away") << u"Me"_s << u"Bob"_s << QChar(u'2') << 2 << u"Bob"_s << false;
-    QTest::newRow("own line, tab closed") << u"Bob"_s << u"Me"_s << QChar(u'1') << 2 << u"Bob"_s << true;
-    QTest::newRow("own line, tab open") << u"Ann"_s << u"Me"_s << QChar(u'0') << 1 << u"Ann"_s << false;
+    QTest::newRow("open channel") << u"#Talks"_s << u"Bob"_s << QChar(u'0') << 1 << u"#Talks"_s
+                                  << false;
+    QTest::newRow("closed channel")
+        << u"#Other"_s << u"Bob"_s << QChar(u'0') << 0 << QString() << false;
+    QTest::newRow("between others")
+        << u"Carl"_s << u"Bob"_s << QChar(u'0') << 0 << QString() << false;
+    QTest::newRow("to me, chat open")
+        << u"Me"_s << u"Ann"_s << QChar(u'0') << 1 << u"Ann"_s << false;
+    QTest::newRow("to me, new, Normal")
+        << u"Me"_s << u"Bob"_s << QChar(u'0') << 2 << u"Bob"_s << true;
+    QTest::newRow("to me, new, Away")
+        << u"Me"_s << u"Bob"_s << QChar(u'2') << 2 << u"Bob"_s << false;
+    QTest::newRow("own line, tab closed")
+        << u"Bob"_s << u"Me"_s << QChar(u'1') << 2 << u"Bob"_s << true;
+    QTest::newRow("own line, tab open")
+        << u"Ann"_s << u"Me"_s << QChar(u'0') << 1 << u"Ann"_s << false;
     QTest::newRow("empty sender") << u"Me"_s << QString() << QChar(u'0') << 0 << QString() << false;
 }
 
@@ -67,8 +75,8 @@ void TestChatCore::composeLines_data()
     QTest::newRow("crlf, cr, lf") << u"a\r\nb\rc\nd"_s
                                   << QStringList{u"S P a"_s, u"S P b"_s, u"S P c"_s, u"S P d"_s};
     QTest::newRow("final break") << u"a\r\n"_s << QStringList{u"S P a"_s};
-    QTest::newRow("blank middle line") << u"a\n\nb"_s
-                                       << QStringList{u"S P a"_s, u"S P "_s, u"S P b"_s};
+    QTest::newRow("blank middle line")
+        << u"a\n\nb"_s << QStringList{u"S P a"_s, u"S P "_s, u"S P b"_s};
     QTest::newRow("nul ends") << QString(u"a\0b"_s) << QStringList{u"S P a"_s};
     QTest::newRow("empty") << QString() << QStringList{};
 }

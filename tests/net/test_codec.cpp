@@ -169,8 +169,8 @@ void TestCodec::fields_data()
     QTest::newRow("no slash") << QByteArray("/sabc") << QByteArray() << QByteArray("abc");
     QTest::newRow("chat line") << QByteArray("/#A//#B/C/D") << QByteArray("A")
                                << QByteArray("/#B/C/D");
-    QTest::newRow("chat line tail") << QByteArray("/#B/C/D") << QByteArray("B")
-                                    << QByteArray("C/D");
+    QTest::newRow("chat line tail")
+        << QByteArray("/#B/C/D") << QByteArray("B") << QByteArray("C/D");
     QTest::newRow("short") << QByteArray("/s") << QByteArray() << QByteArray();
     QTest::newRow("empty") << QByteArray() << QByteArray() << QByteArray();
 }

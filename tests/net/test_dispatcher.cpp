@@ -30,10 +30,15 @@ struct Peer
     DatagramSeq seq{100};
     OutgoingActions actions{registry, state, link, packets,
                             MachineInfo{[] { return u"HOST"_s; },
-                                        [] { return platform::MemoryStatus{42, 1024}; },
-                                        [] { return platform::ForegroundWindow{u"a/b"_s, u"ed"_s}; },
+                                        [] {
+                                            return platform::MemoryStatus{42, 1024};
+                                        },
+                                        [] {
+                                            return platform::ForegroundWindow{u"a/b"_s, u"ed"_s};
+                                        },
                                         [] { return u"1.2.3.4"_s; }}};
-    Dispatcher dispatcher{registry, state, link, packets, text, actions, surface, [] { return Now; }};
+    Dispatcher dispatcher{registry, state,   link,    packets,
+                          text,     actions, surface, [] { return Now; }};
 
     Peer()
     {
@@ -93,75 +98,85 @@ void TestDispatcher::commands_data()
     QTest::addColumn<QStringList>("known");         // nicks in the registry besides Bob
     QTest::addColumn<QStringList>("conversations"); // open tabs besides #Main
     QTest::addColumn<QByteArray>("packet");
-    QTest::addColumn<QStringList>("lines");  // conversation|nick|text|colour
+    QTest::addColumn<QStringList>("lines"); // conversation|nick|text|colour
     QTest::addColumn<QList<int>>("sounds");
-    QTest::addColumn<QStringList>("sent");   // nick|packet, * for broadcast
+    QTest::addColumn<QStringList>("sent"); // nick|packet, * for broadcast
     QTest::addColumn<QStringList>("messages");
 
     const QStringList none;
     const QList<int> silent;
-    QTest::newRow("@ joins the net") << none << none << QByteArray("/@Bob/0")
-        << QStringList{u"#Main||Bob joins the net|2"_s} << QList<int>{0} << none << none;
-    QTest::newRow("$ leaves the net") << none << none << QByteArray("/$Bob/")
-        << QStringList{u"#Main||Bob leaves the net|2"_s} << QList<int>{1} << none << none;
+    QTest::newRow("@ joins the net")
+        << none << none << QByteArray("/@Bob/0") << QStringList{u"#Main||Bob joins the net|2"_s}
+        << QList<int>{0} << none << none;
+    QTest::newRow("$ leaves the net")
+        << none << none << QByteArray("/$Bob/") << QStringList{u"#Main||Bob leaves the net|2"_s}
+        << QList<int>{1} << none << none;
     QTest::newRow("? is answered") << none << none << QByteArray("/?Bob/0") << none << silent
-        << QStringList{u"Bob|/!Me/0"_s} << none;
-    QTest::newRow("? from an empty nick is not") << none << none << QByteArray("/?/0") << none
-        << silent << none << none;
-    QTest::newRow("1 for an open channel") << none << QStringList{u"#Talks"_s}
-        << QByteArray("/1Bob/#Talks") << QStringList{u"#Talks||Bob joins the channel|2"_s}
-        << QList<int>{2} << none << none;
-    QTest::newRow("2 for an open channel") << none << QStringList{u"#Talks"_s}
-        << QByteArray("/2Bob/#Talks") << QStringList{u"#Talks||Bob leaves the channel|2"_s}
-        << QList<int>{3} << none << none;
-    QTest::newRow("1 for a closed channel is silent") << none << none
-        << QByteArray("/1Bob/#Talks") << none << silent << none << none;
-    QTest::newRow("> joins the chat") << none << none << QByteArray("/>Bob/Me")
-        << QStringList{u"Me|Bob|Bob joins the chat|2"_s} << QList<int>{4} << none << none;
-    QTest::newRow("< leaves an open chat") << none << QStringList{u"Bob"_s}
-        << QByteArray("/<Bob/Me") << QStringList{u"Me|Bob|Bob leaves the chat|2"_s}
-        << QList<int>{5} << none << none;
-    QTest::newRow("< without a chat tab") << none << none << QByteArray("/<Bob/Me") << none
-        << silent << none << none;
-    QTest::newRow("< for someone else") << none << QStringList{u"Bob"_s}
-        << QByteArray("/<Bob/Carl") << none << silent << none << none;
-    QTest::newRow("# from another user, text with slashes") << none << none
-        << QByteArray("/#Bob//##Main/a/b//c") << QStringList{u"#Main|Bob|a/b//c|11"_s} << silent
-        << none << none;
+                                   << QStringList{u"Bob|/!Me/0"_s} << none;
+    QTest::newRow("? from an empty nick is not")
+        << none << none << QByteArray("/?/0") << none << silent << none << none;
+    QTest::newRow("1 for an open channel")
+        << none << QStringList{u"#Talks"_s} << QByteArray("/1Bob/#Talks")
+        << QStringList{u"#Talks||Bob joins the channel|2"_s} << QList<int>{2} << none << none;
+    QTest::newRow("2 for an open channel")
+        << none << QStringList{u"#Talks"_s} << QByteArray("/2Bob/#Talks")
+        << QStringList{u"#Talks||Bob leaves the channel|2"_s} << QList<int>{3} << none << none;
+    QTest::newRow("1 for a closed channel is silent")
+        << none << none << QByteArray("/1Bob/#Talks") << none << silent << none << none;
+    QTest::newRow("> joins the chat")
+        << none << none << QByteArray("/>Bob/Me") << QStringList{u"Me|Bob|Bob joins the chat|2"_s}
+        << QList<int>{4} << none << none;
+    QTest::newRow("< leaves an open chat")
+        << none << QStringList{u"Bob"_s} << QByteArray("/<Bob/Me")
+        << QStringList{u"Me|Bob|Bob leaves the chat|2"_s} << QList<int>{5} << none << none;
+    QTest::newRow("< without a chat tab")
+        << none << none << QByteArray("/<Bob/Me") << none << silent << none << none;
+    QTest::newRow("< for someone else") << none << QStringList{u"Bob"_s} << QByteArray("/<Bob/Carl")
+                                        << none << silent << none << none;
+    QTest::newRow("# from another user, text with slashes")
+        << none << none << QByteArray("/#Bob//##Main/a/b//c")
+        << QStringList{u"#Main|Bob|a/b//c|11"_s} << silent << none << none;
     QTest::newRow("# own line") << QStringList{u"Me"_s} << none << QByteArray("/#Me//##Main/hi")
-        << QStringList{u"#Main|Me|hi|12"_s} << silent << none << none;
-    QTest::newRow("% message to me") << none << none << QByteArray("/%Bob//%Me/hello/you")
-        << none << silent << none << QStringList{u"<- Bob|hello/you"_s};
-    QTest::newRow("% message to another") << none << none << QByteArray("/%Bob//%Carl/x")
-        << none << silent << none << none;
-    QTest::newRow("* mass message") << none << none << QByteArray("/*Bob/to all") << none
-        << silent << none << QStringList{u"<= Bob|to all"_s};
-    QTest::newRow("* own mass message ignored") << QStringList{u"Me"_s} << none
-        << QByteArray("/*Me/to all") << none << silent << none << none;
-    QTest::newRow("M confirmation") << none << none << QByteArray("/MBob//MMe/1")
-        << QStringList{u"#Main||Bob received the message in DND mode|7"_s} << QList<int>{11}
-        << none << none;
-    QTest::newRow("M with a bad status") << none << none << QByteArray("/MBob//MMe/9")
-        << QStringList{u"#Main||Bob received the message in  mode|7"_s} << QList<int>{11}
-        << none << none;
-    QTest::newRow("B beep is confirmed") << none << none << QByteArray("/BBob/Me")
+                                << QStringList{u"#Main|Me|hi|12"_s} << silent << none << none;
+    QTest::newRow("% message to me") << none << none << QByteArray("/%Bob//%Me/hello/you") << none
+                                     << silent << none << QStringList{u"<- Bob|hello/you"_s};
+    QTest::newRow("% message to another")
+        << none << none << QByteArray("/%Bob//%Carl/x") << none << silent << none << none;
+    QTest::newRow("* mass message") << none << none << QByteArray("/*Bob/to all") << none << silent
+                                    << none << QStringList{u"<= Bob|to all"_s};
+    QTest::newRow("* own mass message ignored")
+        << QStringList{u"Me"_s} << none << QByteArray("/*Me/to all") << none << silent << none
+        << none;
+    QTest::newRow("M confirmation")
+        << none << none << QByteArray("/MBob//MMe/1")
+        << QStringList{u"#Main||Bob received the message in DND mode|7"_s} << QList<int>{11} << none
+        << none;
+    QTest::newRow("M with a bad status")
+        << none << none << QByteArray("/MBob//MMe/9")
+        << QStringList{u"#Main||Bob received the message in  mode|7"_s} << QList<int>{11} << none
+        << none;
+    QTest::newRow("B beep is confirmed")
+        << none << none << QByteArray("/BBob/Me")
         << QStringList{u"#Main||Bob sends an alert beep|8"_s} << QList<int>{12}
         << QStringList{u"Bob|/bMe/Bob"_s} << none;
-    QTest::newRow("B for someone else") << none << none << QByteArray("/BBob/Carl") << none
-        << silent << none << none;
-    QTest::newRow("b beep received") << none << none << QByteArray("/bBob/Me")
+    QTest::newRow("B for someone else")
+        << none << none << QByteArray("/BBob/Carl") << none << silent << none << none;
+    QTest::newRow("b beep received")
+        << none << none << QByteArray("/bBob/Me")
         << QStringList{u"#Main||Bob received an alert beep|9"_s} << silent << none << none;
-    QTest::newRow("_ status change") << none << none << QByteArray("/_Bob/2")
+    QTest::newRow("_ status change")
+        << none << none << QByteArray("/_Bob/2")
         << QStringList{u"#Main||Bob enters in Away mode|4"_s} << QList<int>{7} << none << none;
-    QTest::newRow("s is answered by others") << none << none << QByteArray("/sBob/") << none
-        << silent << QStringList{u"Bob|/SMe//SCarl//S[05.12.2026 - 10:00:00]/old"_s} << none;
-    QTest::newRow("own s is not answered") << QStringList{u"Me"_s} << none
-        << QByteArray("/sMe/") << none << silent << none << none;
-    QTest::newRow("H lists channel tabs") << none << QStringList{u"#Talks"_s, u"Bob"_s}
-        << QByteArray("/HBob/") << none << silent
+    QTest::newRow("s is answered by others")
+        << none << none << QByteArray("/sBob/") << none << silent
+        << QStringList{u"Bob|/SMe//SCarl//S[05.12.2026 - 10:00:00]/old"_s} << none;
+    QTest::newRow("own s is not answered")
+        << QStringList{u"Me"_s} << none << QByteArray("/sMe/") << none << silent << none << none;
+    QTest::newRow("H lists channel tabs")
+        << none << QStringList{u"#Talks"_s, u"Bob"_s} << QByteArray("/HBob/") << none << silent
         << QStringList{u"Bob|/hMe//h#Main//h#Talks/"_s} << none;
-    QTest::newRow("unknown command") << none << none << QByteArray("/zBob/x") << none << silent
-        << none << none;
+    QTest::newRow("unknown command")
+        << none << none << QByteArray("/zBob/x") << none << silent << none << none;
 }
 
 void TestDispatcher::commands()
@@ -304,16 +319,16 @@ void TestDispatcher::renames_data()
     QTest::addColumn<QStringList>("history");
     QTest::newRow("own rename with a pending change")
         << QByteArray("/&Me//&Neo/0") << true << u"Neo"_s
-        << QStringList{u"Neo"_s, u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s, u"f"_s, u"g"_s, u"h"_s,
-                       u"i"_s};
+        << QStringList{u"Neo"_s, u"a"_s, u"b"_s, u"c"_s, u"d"_s,
+                       u"e"_s,   u"f"_s, u"g"_s, u"h"_s, u"i"_s};
     QTest::newRow("own nick renamed by another copy")
         << QByteArray("/&Me//&Neo/0") << false << u"Me"_s
-        << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s, u"f"_s, u"g"_s, u"h"_s, u"i"_s,
-                       u"j"_s};
+        << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s,
+                       u"f"_s, u"g"_s, u"h"_s, u"i"_s, u"j"_s};
     QTest::newRow("history already holds the nick, in other case")
         << QByteArray("/&Me//&B/0") << true << u"B"_s
-        << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s, u"f"_s, u"g"_s, u"h"_s, u"i"_s,
-                       u"j"_s};
+        << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s,
+                       u"f"_s, u"g"_s, u"h"_s, u"i"_s, u"j"_s};
 }
 
 void TestDispatcher::renames()
@@ -325,8 +340,8 @@ void TestDispatcher::renames()
     Peer peer;
     peer.know(u"Me"_s);
     peer.state.NickChangePending = pending;
-    peer.state.nickHistory = QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s,
-                                         u"f"_s, u"g"_s, u"h"_s, u"i"_s, u"j"_s};
+    peer.state.nickHistory =
+        QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s, u"f"_s, u"g"_s, u"h"_s, u"i"_s, u"j"_s};
     peer.receive(packet);
     QCOMPARE(peer.state.MyNick, myNick);
     QCOMPARE(peer.state.nickHistory, history);
@@ -405,10 +420,14 @@ void TestDispatcher::hostileDatagramsAreHarmless()
     peer.surface.conversations << u"#Talks"_s << u"Bob"_s;
     peer.surface.channelsOpen = true;
     peer.know(u"Bob"_s);
-    const QList<QByteArray> seeds{
-        "/@Bob/0", "/#Bob//##Talks/x", "/&Bob//&/", "/iBob//iMe//iN/", "/IBob//IMe/",
-        "/SBob//S", "/hBob//h", "/_Bob/", "/<Bob/Me", "/MBob//MMe", "/>Bob/", "/?/", "/",
-        "//", "/&Me//&", "/^Bob/"};
+    const QList<QByteArray> seeds{"/@Bob/0",     "/#Bob//##Talks/x",
+                                  "/&Bob//&/",   "/iBob//iMe//iN/",
+                                  "/IBob//IMe/", "/SBob//S",
+                                  "/hBob//h",    "/_Bob/",
+                                  "/<Bob/Me",    "/MBob//MMe",
+                                  "/>Bob/",      "/?/",
+                                  "/",           "//",
+                                  "/&Me//&",     "/^Bob/"};
     QRandomGenerator rng(7);
     for (int round = 0; round < 20000; ++round) {
         QByteArray packet = seeds[rng.bounded(int(seeds.size()))];

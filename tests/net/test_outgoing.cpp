@@ -20,8 +20,9 @@ struct Sender
     presence::UsersRegistry registry;
     settings::SessionState state;
     FakeLink link;
-    OutgoingActions actions{registry, state, link, packets, MachineInfo::system(),
-                            [] { return QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5)); }};
+    OutgoingActions actions{registry, state, link, packets, MachineInfo::system(), [] {
+                                return QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5));
+                            }};
     Sender()
     {
         state.MyNick = u"Me"_s;
@@ -81,10 +82,10 @@ void TestOutgoing::packetForms_data()
     QTest::newRow("M") << p.MessageReceived(a, u"B"_s, u'1') << QByteArray("/MA//MB/1");
     QTest::newRow("B") << p.Beep(a, u"B"_s) << QByteArray("/BA/B");
     QTest::newRow("b") << p.BeepReceived(a, u"B"_s) << QByteArray("/bA/B");
-    QTest::newRow("I from the list") << p.AskInfo(a, u"B"_s, 'i', u"N"_s, u"SMP"_s)
-                                     << QByteArray("/IA//IB//iN/SMP");
-    QTest::newRow("I from a window") << p.AskInfo(a, u"B"_s, 'I', u"12"_s, QString())
-                                     << QByteArray("/IA//IB//I12/");
+    QTest::newRow("I from the list")
+        << p.AskInfo(a, u"B"_s, 'i', u"N"_s, u"SMP"_s) << QByteArray("/IA//IB//iN/SMP");
+    QTest::newRow("I from a window")
+        << p.AskInfo(a, u"B"_s, 'I', u"12"_s, QString()) << QByteArray("/IA//IB//I12/");
     QTest::newRow("i") << p.TellInfo(a, u"B"_s, u"N"_s, u"SP"_s, u"1.0.0.0"_s, u"PC"_s, {}, {},
                                      u"bash"_s, u"t/t"_s)
                        << QByteArray("/iA//iB//iN//iSP//i1.0.0.0//iPC//i//i//ibash/t/t");
@@ -118,8 +119,7 @@ void TestOutgoing::actions_data()
     QTest::newRow("empty line") << 6 << QStringList{};
     QTest::newRow("close private") << 7 << QStringList{u"Bob|/<Me/Bob"_s};
     QTest::newRow("close channel") << 8 << QStringList{u"*|/2Me/#Talks"_s};
-    QTest::newRow("exit") << 9
-                          << QStringList{u"X|/<Me/X"_s, u"*|/2Me/#Talks"_s, u"*|/$Me/"_s};
+    QTest::newRow("exit") << 9 << QStringList{u"X|/<Me/X"_s, u"*|/2Me/#Talks"_s, u"*|/$Me/"_s};
     QTest::newRow("beep") << 10 << QStringList{u"Bob|/BMe/Bob"_s};
     QTest::newRow("beep offline") << 11 << QStringList{};
     QTest::newRow("info") << 12 << QStringList{u"Bob|/IMe//IBob//iN/SP"_s};
@@ -135,20 +135,49 @@ void TestOutgoing::actions()
     s.registry.AddUser(u"Bob"_s, u"0", 1);
     OutgoingActions& a = s.actions;
     switch (action) {
-    case 0: a.RefreshUsersList(); QCOMPARE(s.registry.count(), 0); break;
-    case 1: a.AnnounceConversation(ConversationKind::Main, u"#Main"_s); break;
-    case 2: a.AnnounceConversation(ConversationKind::Channel, u"#Talks"_s); break;
-    case 3: a.AnnounceConversation(ConversationKind::Private, u"Bob"_s); break;
-    case 4: a.SendChatLine(u"#Talks"_s, u"hi"_s); break;
-    case 5: a.SendChatLine(u"Bob"_s, u"hi"_s); break;
-    case 6: a.SendChatLine(u"Bob"_s, QString()); break;
-    case 7: a.LeaveConversation(u"Bob"_s); break;
-    case 8: a.LeaveConversation(u"#Talks"_s); break;
-    case 9: a.LeaveAll({u"#Main"_s, u"#Talks"_s, u"X"_s}); break;
-    case 10: QVERIFY(a.Beep(u"Bob"_s, u'2')); break;
-    case 11: QVERIFY(!a.Beep(u"Bob"_s, u'3')); break;
-    case 12: QVERIFY(a.RequestInfo(u"Bob"_s, u'0')); break;
-    case 13: a.AskSubject(); break;
+    case 0:
+        a.RefreshUsersList();
+        QCOMPARE(s.registry.count(), 0);
+        break;
+    case 1:
+        a.AnnounceConversation(ConversationKind::Main, u"#Main"_s);
+        break;
+    case 2:
+        a.AnnounceConversation(ConversationKind::Channel, u"#Talks"_s);
+        break;
+    case 3:
+        a.AnnounceConversation(ConversationKind::Private, u"Bob"_s);
+        break;
+    case 4:
+        a.SendChatLine(u"#Talks"_s, u"hi"_s);
+        break;
+    case 5:
+        a.SendChatLine(u"Bob"_s, u"hi"_s);
+        break;
+    case 6:
+        a.SendChatLine(u"Bob"_s, QString());
+        break;
+    case 7:
+        a.LeaveConversation(u"Bob"_s);
+        break;
+    case 8:
+        a.LeaveConversation(u"#Talks"_s);
+        break;
+    case 9:
+        a.LeaveAll({u"#Main"_s, u"#Talks"_s, u"X"_s});
+        break;
+    case 10:
+        QVERIFY(a.Beep(u"Bob"_s, u'2'));
+        break;
+    case 11:
+        QVERIFY(!a.Beep(u"Bob"_s, u'3'));
+        break;
+    case 12:
+        QVERIFY(a.RequestInfo(u"Bob"_s, u'0'));
+        break;
+    case 13:
+        a.AskSubject();
+        break;
     }
     QCOMPARE(s.sent(), sent);
 }
@@ -176,8 +205,8 @@ void TestOutgoing::nickChange()
     QFETCH(bool, accepted);
     Sender s;
     s.registry.AddUser(u"Bob"_s, u"0", 1);
-    const bool sent = fromHistory ? s.actions.ChangeNickFromHistory(nick)
-                                  : s.actions.RequestNickChange(nick);
+    const bool sent =
+        fromHistory ? s.actions.ChangeNickFromHistory(nick) : s.actions.RequestNickChange(nick);
     QCOMPARE(sent, accepted);
     QCOMPARE(s.state.NickChangePending, accepted);
     QCOMPARE(s.state.MyNick, u"Me"_s); // changes only when the rename comes back

@@ -22,13 +22,15 @@ void TestWireText::encode_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("decoded");
     const QString privet = QStringLiteral(u"Привет");
-    QTest::newRow("cyrillic in 1251") << QByteArray("windows-1251") << privet
-                                      << QByteArray::fromHex("cff0e8e2e5f2") << privet;
+    QTest::newRow("cyrillic in 1251")
+        << QByteArray("windows-1251") << privet << QByteArray::fromHex("cff0e8e2e5f2") << privet;
     QTest::newRow("capital EM") << QByteArray("windows-1251") << QStringLiteral(u"М")
                                 << QByteArray("\xcc") << QStringLiteral(u"М");
     QTest::newRow("unmappable becomes ?")
         << QByteArray("windows-1251") << QStringLiteral(u"a€b✓c😀d")
-        << QByteArray("a\x88" "b?c?d") << QStringLiteral(u"a€b?c?d");
+        << QByteArray("a\x88"
+                      "b?c?d")
+        << QStringLiteral(u"a€b?c?d");
     QTest::newRow("control 0x1A stays") << QByteArray("windows-1251") << QStringLiteral("\x1a")
                                         << QByteArray("\x1a") << QStringLiteral("\x1a");
     QTest::newRow("latin in 1252") << QByteArray("windows-1252") << QStringLiteral(u"café")

@@ -12,12 +12,9 @@ namespace {
 
 SchemaContext testContext()
 {
-    return SchemaContext{u"HOSTNAME"_s,
-                         u"Quorvelle v.9.8.7.6"_s,
-                         QDateTime(QDate(2026, 3, 4), QTime(5, 6, 7)),
-                         u"/data/"_s,
-                         u"/data/Sounds/"_s,
-                         "windows-1251"};
+    return SchemaContext{
+        u"HOSTNAME"_s, u"Quorvelle v.9.8.7.6"_s, QDateTime(QDate(2026, 3, 4), QTime(5, 6, 7)),
+        u"/data/"_s,   u"/data/Sounds/"_s,       "windows-1251"};
 }
 
 } // namespace
@@ -150,8 +147,8 @@ void TestSettings::everyDefaultReadsBackAsWritten()
 void TestSettings::garbageFallsBack_data()
 {
     QTest::addColumn<QString>("stored");
-    QTest::addColumn<int>("asInt");   // with default 42
-    QTest::addColumn<int>("asBool");  // with default true; -1 means the default
+    QTest::addColumn<int>("asInt");  // with default 42
+    QTest::addColumn<int>("asBool"); // with default true; -1 means the default
     QTest::newRow("word") << u"abc"_s << 42 << -1;
     QTest::newRow("empty") << QString() << 42 << -1;
     QTest::newRow("number and text") << u"12abc"_s << 42 << -1;
@@ -172,7 +169,8 @@ void TestSettings::garbageFallsBack()
     QCOMPARE(store.readInt(u"Settings"_s, u"Value"_s, 42), asInt);
     QCOMPARE(store.readBool(u"Settings"_s, u"Value"_s, true), asBool == -1 ? true : asBool == 1);
     QCOMPARE(store.readBool(u"Settings"_s, u"Value"_s, false), asBool == -1 ? false : asBool == 1);
-    QCOMPARE(store.readText(u"Settings"_s, u"Value"_s, u"dflt"_s), stored.isNull() ? u""_s : stored);
+    QCOMPARE(store.readText(u"Settings"_s, u"Value"_s, u"dflt"_s),
+             stored.isNull() ? u""_s : stored);
 }
 
 void TestSettings::readsCreateNothing()
@@ -267,7 +265,8 @@ void TestSettings::damagedFilesGiveDefaults()
 
 void TestSettings::programInfo()
 {
-    QVERIFY(QRegularExpression(u"^\\d+\\.\\d+\\.\\d+\\.\\d+$"_s).match(GetVersionText()).hasMatch());
+    QVERIFY(
+        QRegularExpression(u"^\\d+\\.\\d+\\.\\d+\\.\\d+$"_s).match(GetVersionText()).hasMatch());
     QCOMPARE(WindowCaption(), u"Quorvelle v."_s + GetVersionText());
     QCOMPARE(IpToText(0x0A0000FF), u"10.0.0.255"_s);
     QCOMPARE(IpToText(0xFFFFFFFF), u"255.255.255.255"_s);
