@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools
   libgl1-mesa-dev libxcb1-dev libxcb-xkb-dev libxcb-keysyms1-dev
-  libbenchmark-dev
+  libbenchmark-dev clang-format
   # tests: X server, key and window tools, session bus, network namespaces
   xvfb xauth x11-utils x11-xkb-utils xdotool dbus iproute2 procps
 )

@@ -135,8 +135,11 @@ int main(int argc, char* argv[])
         options.channels = QStringList{u"#Talks"_s};
     }
     state.SystemStrings = state.UsersStrings = parser.isSet(stampsOption);
-    if (parser.isSet(nickOption))
+    if (parser.isSet(nickOption)) {
+        if (!useSettings && state.SubjectAuthor == state.MyNick)
+            state.SubjectAuthor = parser.value(nickOption);
         state.MyNick = parser.value(nickOption);
+    }
     if (parser.isSet(statusOption)) {
         const QString s = parser.value(statusOption);
         if (s.size() == 1 && s[0] >= u'0' && s[0] <= u'3')

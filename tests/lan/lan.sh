@@ -62,7 +62,8 @@ lan_run() {
 lan_start_peer() {
   local i=$1; shift
   mkfifo "$LAN_DIR/in$i"
-  lan_run "$i" "$QUORVELLE_CLI" --port "$LAN_PORT" "$@" \
+  # A plain command in the background, so that $! is the peer itself.
+  ip netns exec "${LAN_ID}h$i" "$QUORVELLE_CLI" --port "$LAN_PORT" "$@" \
     <"$LAN_DIR/in$i" >"$LAN_DIR/out$i" 2>"$LAN_DIR/err$i" &
   LAN_PIDS[$i]=$!
   eval "exec $((10 + i))>\"$LAN_DIR/in$i\""

@@ -1,0 +1,127 @@
+// Appending lines to the chat view: single lines and batches, on an empty view
+// and on views that already hold 10 000 and 100 000 lines, shown at a window's size.
+#include "chat/conversation_view.h"
+
+#include <QApplication>
+#include <QFile>
+#include <benchmark/benchmark.h>
+#include <map>
+#include <memory>
+
+using quorvelle::chat::ConversationView;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Resident memory in KB, 0 where the system does not tell.
+qint64 ResidentKb()
+{
+    QFile status(u"/proc/self/status"_s);
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+    return 0;
+}
+
+QString Line(qint64 n)
+{
+    // About 60 characters, like a typical stamped line.
+    return u"[12:34] <Nick%1> some text of typical length, sixty chars"_s.arg(n % 100);
+}
+
+const QColor Colours[] = {QColor(0, 0, 0), QColor(200, 0, 0), QColor(0, 120, 0), QColor(0, 0, 220)};
+
+struct Prefilled
+{
+    std::unique_ptr<ConversationView> view;
+    double kbPer10k = 0;
+};
+
+// One view per size and mode, filled once: filling 100 000 lines is not what is timed.
+Prefilled& ViewWith(int lines, bool shown)
+{
+    static std::map<std::pair<int, bool>, Prefilled> views;
+    Prefilled& p = views[{lines, shown}];
+    if (p.view)
+        return p;
+    const qint64 before = ResidentKb();
+    p.view = std::make_unique<ConversationView>();
+    p.view->resize(640, 400);
+    if (shown)
+        p.view->show();
+    QCoreApplication::processEvents();
+    constexpr int Batch = 1000;
+    for (int i = 0; i < lines; i += Batch) {
+        QStringList batch;
+        for (int j = i; j < i + Batch && j < lines; ++j)
+            batch << Line(j);
+        p.view->appendLines(batch, Colours[i / Batch % 4]);
+    }
+    QCoreApplication::processEvents();
+    if (lines > 0)
+        p.kbPer10k = double(ResidentKb() - before) * 10000.0 / lines;
+    return p;
+}
+
+void Report(benchmark::State& state, const Prefilled& p, qint64 linesPerIteration)
+{
+    state.SetItemsProcessed(state.iterations() * linesPerIteration);
+    if (p.kbPer10k > 0)
+        state.counters["rss_kb_per_10k_lines"] = p.kbPer10k;
+    state.counters["lines_held"] = double(p.view->document()->blockCount());
+    state.SetLabel("items/s = lines per second");
+}
+
+// One line per call, with the event loop turning between lines as it does in the program.
+void BM_AppendLine(benchmark::State& state)
+{
+    Prefilled& p = ViewWith(int(state.range(0)), state.range(1) != 0);
+    qint64 n = 0;
+    for (auto _ : state) {
+        p.view->appendLines({Line(n)}, Colours[n % 4]);
+        if (state.range(2))
+            QCoreApplication::processEvents();
+        ++n;
+    }
+    Report(state, p, 1);
+}
+BENCHMARK(BM_AppendLine)
+    ->ArgNames({"held", "shown", "events"})
+    ->Args({0, 1, 1})
+    ->Args({10000, 1, 1})
+    ->Args({100000, 1, 1})
+    ->Args({100000, 1, 0})
+    ->Args({100000, 0, 0});
+
+// A thousand lines that arrived together, in one call.
+void BM_AppendBatch(benchmark::State& state)
+{
+    Prefilled& p = ViewWith(int(state.range(0)), true);
+    QStringList batch;
+    for (int i = 0; i < 1000; ++i)
+        batch << Line(i);
+    qint64 n = 0;
+    for (auto _ : state) {
+        p.view->appendLines(batch, Colours[n++ % 4]);
+        QCoreApplication::processEvents();
+    }
+    Report(state, p, batch.size());
+}
+BENCHMARK(BM_AppendBatch)->ArgNames({"held"})->Arg(0)->Arg(100000);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

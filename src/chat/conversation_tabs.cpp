@@ -1,0 +1,143 @@
+#include "chat/conversation_tabs.h"
+
+#include "chat/colour_value.h"
+#include "chat/conversation_view.h"
+#include "shell/image_list.h"
+
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QTabBar>
+
+namespace quorvelle::chat {
+
+int TabImageFor(const QString& name, int index, bool unread)
+{
+    if (index == 0)
+        return unread ? 41 : 40;
+    if (name.startsWith(u'#'))
+        return unread ? 9 : 8;
+    return unread ? 11 : 10;
+}
+
+ConversationTabs::ConversationTabs(ConversationSet& conversations, QTabBar* bar,
+                                   QStackedWidget* stack, QObject* parent)
+    : QObject(parent), m_conversations(conversations), m_bar(bar), m_stack(stack)
+{
+    m_bar->setExpanding(false);
+    m_bar->setUsesScrollButtons(true);
+    m_bar->setFocusPolicy(Qt::NoFocus);
+    m_bar->setIconSize(QSize(16, 16));
+    connect(&conversations, &ConversationSet::opened, this, &ConversationTabs::opened);
+    connect(&conversations, &ConversationSet::closed, this, &ConversationTabs::closed);
+    connect(&conversations, &ConversationSet::renamed, this, &ConversationTabs::renamed);
+    connect(&conversations, &ConversationSet::currentChanged, this,
+            &ConversationTabs::currentChanged);
+    connect(&conversations, &ConversationSet::unreadChanged, this,
+            [this](int index, bool) { updateIcon(index); });
+    connect(m_bar, &QTabBar::currentChanged, this, [this](int index) {
+        if (!m_syncing && index >= 0 && index != m_conversations.current())
+            m_conversations.TabControl1Change(index);
+    });
+}
+
+ConversationView* ConversationTabs::view(int index) const
+{
+    return qobject_cast<ConversationView*>(m_stack->widget(index));
+}
+
+ConversationView* ConversationTabs::currentView() const
+{
+    return view(m_conversations.current());
+}
+
+void ConversationTabs::setChatBackground(int colour)
+{
+    m_background = colour;
+    for (int i = 0; i < m_stack->count(); ++i)
+        view(i)->setBackgroundColour(ToQColor(colour));
+}
+
+void ConversationTabs::setStyle(Style style)
+{
+    m_style = style;
+    switch (style) {
+    case Style::Tabs:
+        m_bar->setStyleSheet(QString());
+        m_bar->setDrawBase(true);
+        break;
+    case Style::Buttons:
+        m_bar->setDrawBase(false);
+        m_bar->setStyleSheet(QStringLiteral(
+            "QTabBar::tab { border: 1px outset palette(mid); border-radius: 2px; padding: 2px "
+            "8px; margin: 1px; background: palette(button); }"
+            "QTabBar::tab:selected { border-style: inset; background: palette(midlight); }"));
+        break;
+    case Style::FlatButtons:
+        m_bar->setDrawBase(false);
+        m_bar->setStyleSheet(QStringLiteral(
+            "QTabBar::tab { border: 1px solid transparent; padding: 2px 8px; margin: 1px; }"
+            "QTabBar::tab:hover { border-color: palette(mid); }"
+            "QTabBar::tab:selected { border-color: palette(dark); background: palette(midlight); "
+            "}"));
+        break;
+    }
+}
+
+void ConversationTabs::appendLines(int index, const QStringList& lines, net::LineColour colour)
+{
+    if (ConversationView* v = view(index))
+        v->appendLines(lines, ToQColor(m_lineColours[size_t(colour) - 1], v->palette()));
+}
+
+void ConversationTabs::opened(int index)
+{
+    const Conversation& c = m_conversations.at(index);
+    auto* v = new ConversationView(m_stack);
+    v->setObjectName(QStringLiteral("ConversationView"));
+    v->setBackgroundColour(ToQColor(m_background));
+    connect(v, &ConversationView::released, this, &ConversationTabs::viewReleased);
+    connect(v, &ConversationView::rightClicked, this, &ConversationTabs::viewMenuRequested);
+    m_stack->insertWidget(index, v);
+    m_syncing = true;
+    m_bar->insertTab(index, shell::ImageList::icon(TabImageFor(c.name, index, c.unread)), c.name);
+    m_bar->setCurrentIndex(qMax(0, m_conversations.current()));
+    m_syncing = false;
+}
+
+void ConversationTabs::closed(int index)
+{
+    m_syncing = true;
+    m_bar->removeTab(index);
+    m_syncing = false;
+    if (QWidget* v = m_stack->widget(index)) {
+        m_stack->removeWidget(v);
+        v->deleteLater();
+    }
+    // Tab 0 keeps its own picture, whatever moved into place.
+    for (int i = index; i < m_bar->count(); ++i)
+        updateIcon(i);
+}
+
+void ConversationTabs::renamed(int index)
+{
+    m_bar->setTabText(index, m_conversations.at(index).name);
+    updateIcon(index);
+}
+
+void ConversationTabs::currentChanged(int index)
+{
+    m_syncing = true;
+    m_bar->setCurrentIndex(index);
+    m_syncing = false;
+    m_stack->setCurrentIndex(index);
+}
+
+void ConversationTabs::updateIcon(int index)
+{
+    if (index < 0 || index >= m_conversations.count())
+        return;
+    const Conversation& c = m_conversations.at(index);
+    m_bar->setTabIcon(index, shell::ImageList::icon(TabImageFor(c.name, index, c.unread)));
+}
+
+} // namespace quorvelle::chat

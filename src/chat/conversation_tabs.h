@@ -1,0 +1,79 @@
+#pragma once
+
+// The tab control of the main window: a tab bar and a stack of conversation
+// views, both kept in step with the conversation set. Lines are drawn here.
+
+#include "chat/chat_output.h"
+#include "chat/conversation_set.h"
+
+#include <QObject>
+#include <array>
+
+class QStackedWidget;
+class QTabBar;
+
+namespace quorvelle::chat {
+
+class ConversationView;
+
+// Read and unread tab pictures: #Main (tab 0), channels, private chats.
+int TabImageFor(const QString& name, int index, bool unread);
+
+class ConversationTabs : public QObject, public ChatOutputView
+{
+    Q_OBJECT
+
+public:
+    enum class Style
+    {
+        Tabs = 0,
+        Buttons = 1,
+        FlatButtons = 2
+    };
+
+    ConversationTabs(ConversationSet& conversations, QTabBar* bar, QStackedWidget* stack,
+                     QObject* parent = nullptr);
+
+    ConversationView* view(int index) const;
+    ConversationView* currentView() const;
+
+    // The twelve line colours and the background, as colour values.
+    void setLineColours(const std::array<int, 12>& colours) { m_lineColours = colours; }
+    void setChatBackground(int colour);
+
+    Style style() const { return m_style; }
+    void setStyle(Style style);
+
+    // ChatOutputView
+    void newLineEvents() override { emit lineWantsAttention(); }
+    void appendLines(int index, const QStringList& lines, net::LineColour colour) override;
+    void showTrayHint(const QStringList& lines) override { emit trayHint(lines); }
+    void playSoundEvent(int event) override { emit soundEvent(event); }
+    void activateConversation(int) override { emit activationRequested(); }
+
+signals:
+    void lineWantsAttention();
+    void trayHint(const QStringList& lines);
+    void soundEvent(int event);
+    void activationRequested();
+    // A view was clicked or released: the input line takes the focus back.
+    void viewReleased();
+    void viewMenuRequested(const QPoint& globalPos);
+
+private:
+    void opened(int index);
+    void closed(int index);
+    void renamed(int index);
+    void currentChanged(int index);
+    void updateIcon(int index);
+
+    ConversationSet& m_conversations;
+    QTabBar* m_bar;
+    QStackedWidget* m_stack;
+    std::array<int, 12> m_lineColours{};
+    int m_background = int(0x80000005u);
+    Style m_style = Style::Tabs;
+    bool m_syncing = false;
+};
+
+} // namespace quorvelle::chat

@@ -1,0 +1,123 @@
+#include "chat/conversation_view.h"
+
+#include <QMouseEvent>
+#include <QScrollBar>
+
+namespace quorvelle::chat {
+
+namespace {
+
+// Within this many pixels of the end counts as reading the newest lines.
+constexpr int FollowSlack = 16;
+
+void InsertPlain(QTextCursor& cursor, const QString& line, const QTextCharFormat& format)
+{
+    cursor.insertText(line, format);
+}
+
+} // namespace
+
+ConversationView::ConversationView(QWidget* parent) : QTextBrowser(parent), m_renderer(&InsertPlain)
+{
+    setReadOnly(true);
+    setUndoRedoEnabled(false);
+    setOpenLinks(false);
+    setOpenExternalLinks(false);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setLineWrapMode(QTextEdit::WidgetWidth);
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setFocusPolicy(Qt::ClickFocus);
+}
+
+void ConversationView::setBackgroundColour(const QColor& colour)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Base, colour);
+    setPalette(p);
+}
+
+void ConversationView::setLineRenderer(Renderer renderer)
+{
+    m_renderer = renderer ? std::move(renderer) : Renderer(&InsertPlain);
+}
+
+void ConversationView::appendLines(const QStringList& lines, const QColor& colour)
+{
+    QScrollBar* bar = verticalScrollBar();
+    const bool follow = isAtBottom();
+    const int kept = bar->value();
+
+    QTextCharFormat format;
+    format.setForeground(colour);
+
+    // A fixed paragraph direction: guessing it from the text makes the layout rescan every
+    // line since its last checkpoint (about a hundred) on each append.
+    QTextBlockFormat paragraph;
+    paragraph.setLayoutDirection(layoutDirection());
+
+    QTextCursor cursor(document());
+    // One edit block: the layout runs once for the whole batch. Opened before moving, so
+    // the move does not lay out the last line just to learn its x position.
+    cursor.beginEditBlock();
+    cursor.movePosition(QTextCursor::End);
+    const auto nextParagraph = [&] {
+        if (m_empty) {
+            cursor.setBlockFormat(paragraph);
+            cursor.setBlockCharFormat(format);
+            m_empty = false;
+        } else {
+            cursor.insertBlock(paragraph, format);
+        }
+    };
+    if (lines.isEmpty())
+        nextParagraph();
+    for (const QString& line : lines) {
+        nextParagraph();
+        m_renderer(cursor, line, format);
+    }
+    cursor.endEditBlock();
+
+    if (follow)
+        bar->setValue(bar->maximum());
+    else
+        bar->setValue(kept);
+}
+
+void ConversationView::clearView()
+{
+    clear();
+    m_empty = true;
+}
+
+bool ConversationView::isAtBottom() const
+{
+    const QScrollBar* bar = verticalScrollBar();
+    return bar->maximum() <= bar->minimum() || bar->value() >= bar->maximum() - FollowSlack;
+}
+
+void ConversationView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton) {
+        // The owner's menu instead of the text edit's own.
+        event->accept();
+        emit rightClicked(event->globalPosition().toPoint());
+        return;
+    }
+    QTextBrowser::mousePressEvent(event);
+}
+
+void ConversationView::mouseReleaseEvent(QMouseEvent* event)
+{
+    QTextBrowser::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && textCursor().hasSelection()) {
+        // Selecting is copying; the highlight would only get in the way afterwards.
+        copy();
+        QTextCursor cursor = textCursor();
+        cursor.clearSelection();
+        setTextCursor(cursor);
+    }
+    emit released();
+}
+
+} // namespace quorvelle::chat

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "ui_connection_window.h"
+
+#include <QStringList>
+#include <QWidget>
+
+namespace quorvelle::shell {
+
+// The window in which the user edits the broadcast address table and the UDP port.
+// Nothing takes effect while it is open: its result is handed over when it closes,
+// and Cancel or the close box hand back what it was opened with.
+class TConnFm : public QWidget
+{
+    Q_OBJECT
+
+public:
+    TConnFm(const QStringList& addressTexts, quint16 port, QWidget* parent = nullptr);
+
+signals:
+    // Every close: the address texts in list order and the port to send to.
+    void applied(const QStringList& addressTexts, quint16 port);
+    // After applied(), when the user closed with OK.
+    void confirmed();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BitBtn1Click();
+    void BitBtn2Click();
+    void BitBtn3Click();
+    bool Edit1KeyDown(const QKeyEvent& key);
+    bool Edit2KeyDown(const QKeyEvent& key);
+    QStringList listEntries() const;
+
+    Ui::TConnFm ui;
+    QStringList snapshot_;
+    quint16 port_;
+    bool confirmed_ = false;
+    bool centred_ = false;
+};
+
+} // namespace quorvelle::shell

@@ -1,0 +1,148 @@
+#include "shell/tray_icon.h"
+
+#include "shell/image_list.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QSystemTrayIcon>
+
+namespace quorvelle::shell {
+
+namespace {
+
+// The hint closes as soon as the pointer moves over it.
+class TTrayHint : public QLabel
+{
+public:
+    explicit TTrayHint(std::function<void()> onHover)
+        : QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+          m_onHover(std::move(onHover))
+    {
+        setObjectName(QStringLiteral("TTrayHint"));
+        setTextFormat(Qt::PlainText);
+        setForegroundRole(QPalette::ToolTipText);
+        setBackgroundRole(QPalette::ToolTipBase);
+        setAutoFillBackground(true);
+        setFrameShape(QFrame::Box);
+        setMargin(3);
+        setAttribute(Qt::WA_ShowWithoutActivating);
+        setMouseTracking(true);
+    }
+
+protected:
+    void enterEvent(QEnterEvent*) override { m_onHover(); }
+
+private:
+    std::function<void()> m_onHover;
+};
+
+// Near the taskbar: at the right edge above a bottom bar, below a top bar, beside
+// a side bar; the screen's corner when there is none.
+QPoint hintPosition(const QSize& size)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return {};
+    const QRect all = screen->geometry();
+    const QRect free = screen->availableGeometry();
+    if (free.bottom() < all.bottom())
+        return {free.right() - size.width() + 1, free.bottom() - size.height() - 3};
+    if (free.top() > all.top())
+        return {free.right() - size.width() + 1, free.top()};
+    if (free.left() > all.left())
+        return {free.left(), free.bottom() - size.height() + 1};
+    if (free.right() < all.right())
+        return {free.right() - size.width() + 1, free.bottom() - size.height() + 1};
+    return all.topLeft();
+}
+
+} // namespace
+
+TrayIcon::TrayIcon(QMenu* menu, const QString& toolTip, QObject* parent)
+    : QObject(parent), m_icon(new QSystemTrayIcon(this))
+{
+    m_icon->setContextMenu(menu);
+    m_icon->setToolTip(toolTip);
+    connect(m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
+        if (r == QSystemTrayIcon::Trigger)
+            emit leftPressed();
+    });
+    m_flashTimer.setInterval(100);
+    connect(&m_flashTimer, &QTimer::timeout, this, &TrayIcon::step);
+    m_hintTimer.setSingleShot(true);
+    m_hintTimer.setInterval(5000);
+    connect(&m_hintTimer, &QTimer::timeout, this, &TrayIcon::hideHint);
+    setStatus(u'0');
+}
+
+TrayIcon::~TrayIcon()
+{
+    hideHint();
+}
+
+bool TrayIcon::available()
+{
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void TrayIcon::setStatus(QChar status)
+{
+    m_status = qBound(0, status.digitValue(), 3);
+    m_flashPhase = false;
+    m_icon->setIcon(ImageList::icon(32 + m_status));
+}
+
+void TrayIcon::show()
+{
+    m_icon->show();
+}
+
+void TrayIcon::hide()
+{
+    setFlashing(false);
+    m_icon->hide();
+}
+
+void TrayIcon::setFlashing(bool on)
+{
+    if (on == flashing())
+        return;
+    if (on) {
+        m_flashTimer.start();
+    } else {
+        m_flashTimer.stop();
+        m_flashPhase = false;
+        m_icon->setIcon(ImageList::icon(32 + m_status));
+    }
+}
+
+void TrayIcon::step()
+{
+    m_flashPhase = !m_flashPhase;
+    m_icon->setIcon(ImageList::icon((m_flashPhase ? 36 : 32) + m_status));
+}
+
+void TrayIcon::showHint(const QStringList& lines)
+{
+    if (!m_hint)
+        m_hint = new TTrayHint([this] { hideHint(); });
+    m_hintTimer.stop();
+    m_hint->setText(lines.join(u'\n'));
+    m_hint->adjustSize();
+    m_hint->move(hintPosition(m_hint->size()));
+    m_hint->show();
+    m_hintTimer.start();
+}
+
+void TrayIcon::hideHint()
+{
+    m_hintTimer.stop();
+    if (m_hint) {
+        m_hint->hide();
+        m_hint->deleteLater();
+    }
+}
+
+} // namespace quorvelle::shell

@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# The desktop program among headless peers: lines from the peers show in the right
+# tabs and logs, and SIGTERM makes it take leave of #Talks, then of the net, save
+# its settings and exit 0. With a third argument it also takes a screenshot
+# under Xvfb.
+# Usage: test_desktop.sh PATH/TO/quorvelle PATH/TO/quorvelle-cli [SCREENSHOT.png]
+QUORVELLE=$(realpath "$1")
+QUORVELLE_CLI=$(realpath "$2")
+SHOT=${3:-}
+source "$(dirname "$0")/lan.sh"
+
+lan_setup 3
+TABLE=(--broadcast "$LAN_SUBNET.255")
+HOME_DIR="$LAN_DIR/desk"
+mkdir -p "$HOME_DIR/config/Halvorenwerk" "$HOME_DIR/runtime"
+chmod 700 "$HOME_DIR/runtime"
+printf '[Settings]\nNickName=Desk\nUDPPort=%s\nLogsDir=%s/logs/\nSubject=Welcome all\nSubjDateTime=[01.01.2026 - 12:00:00]\nSubjBy=Desk\n[AddrList]\n%s.255=\n' \
+  "$LAN_PORT" "$HOME_DIR" "$LAN_SUBNET" >"$HOME_DIR/config/Halvorenwerk/Quorvelle.ini"
+
+lan_start_peer 2 --nick Bob "${TABLE[@]}"
+lan_start_peer 3 --nick Carl "${TABLE[@]}"
+lan_expect 2 $'#Main\tCarl joins the net'
+
+platform=offscreen
+if [ -n "$SHOT" ] && command -v Xvfb >/dev/null; then
+  ip netns exec "${LAN_ID}h1" Xvfb :57 -screen 0 900x600x24 -nolisten tcp >/dev/null 2>&1 &
+  LAN_PIDS+=($!)
+  sleep 1
+  platform=xcb
+fi
+ip netns exec "${LAN_ID}h1" env QT_QPA_PLATFORM=$platform DISPLAY=:57 XDG_CONFIG_HOME="$HOME_DIR/config" \
+  XDG_DATA_HOME="$HOME_DIR/data" XDG_RUNTIME_DIR="$HOME_DIR/runtime" \
+  DBUS_SESSION_BUS_ADDRESS=disabled: "$QUORVELLE" >"$LAN_DIR/desk.out" 2>&1 &
+DESK=$!
+LAN_PIDS+=($DESK)
+
+echo "== the desktop program joins"
+lan_expect 2 $'#Main\tDesk joins the net' 10
+lan_expect 3 $'#Main\tDesk joins the net'
+sleep 0.5
+lan_send 2 'say #Talks hello desk'
+lan_send 3 'say #Main carl here'
+lan_send 2 'private Desk'
+lan_send 2 'say Desk psst'
+lan_send 3 'say #Other nobody hears this'
+sleep 1.5
+LOGS="$HOME_DIR/logs"
+check_log() { # FILE LINE
+  if tr -d '\r' <"$LOGS/$1" 2>/dev/null | grep -qxF -- "$2"; then LAN_PASSES=$((LAN_PASSES + 1));
+  else echo "FAIL: $1 lacks: $2"; cat "$LOGS/$1" 2>/dev/null | sed 's/^/    /'; LAN_FAILS=$((LAN_FAILS + 1)); fi
+}
+stamp='\[[0-9][0-9]:[0-9][0-9]\] '
+check_log_re() { # FILE REGEX
+  if tr -d '\r' <"$LOGS/$1" 2>/dev/null | grep -qE -- "$2"; then LAN_PASSES=$((LAN_PASSES + 1));
+  else echo "FAIL: $1 lacks a line like: $2"; cat "$LOGS/$1" 2>/dev/null | sed 's/^/    /'; LAN_FAILS=$((LAN_FAILS + 1)); fi
+}
+check_log_re '#Talks.log' "^${stamp}<Bob> hello desk$"
+check_log_re '#Main.log' "^${stamp}<Carl> carl here$"
+check_log_re 'Bob.log' "^${stamp}<Bob> psst$"
+check_log_re 'Bob.log' "^${stamp}Chat with Bob$"
+check_log_re '#Main.log' "^\[[0-9]{2}\.[0-9]{2}\.[0-9]{4}\]$"
+if [ -e "$LOGS/#Other.log" ]; then echo "FAIL: a channel that is not open was logged"; LAN_FAILS=$((LAN_FAILS + 1)); else LAN_PASSES=$((LAN_PASSES + 1)); fi
+
+if [ -n "$SHOT" ] && [ "$platform" = xcb ]; then
+  lan_run 1 env DISPLAY=:57 xdotool search --name "Quorvelle" windowactivate 2>/dev/null
+  sleep 1
+  lan_run 1 env DISPLAY=:57 import -window root "$SHOT" && echo "screenshot: $SHOT"
+fi
+
+echo "== SIGTERM"
+kill -TERM "$DESK"
+code=0
+wait "$DESK" || code=$?
+if [ "$code" -eq 0 ]; then LAN_PASSES=$((LAN_PASSES + 1)); else echo "FAIL: exit code $code"; cat "$LAN_DIR/desk.out"; LAN_FAILS=$((LAN_FAILS + 1)); fi
+lan_expect 2 $'Desk\tDesk leaves the chat'
+lan_expect 2 $'#Talks\tDesk leaves the channel'
+lan_expect 2 $'#Main\tDesk leaves the net'
+# "/2" for #Talks comes before "/$".
+talks=$(grep -nxF $'#Talks\tDesk leaves the channel' "$LAN_DIR/out2" | cut -d: -f1)
+net=$(grep -nxF $'#Main\tDesk leaves the net' "$LAN_DIR/out2" | cut -d: -f1)
+if [ -n "$talks" ] && [ -n "$net" ] && [ "$talks" -lt "$net" ]; then LAN_PASSES=$((LAN_PASSES + 1));
+else echo "FAIL: leave packets out of order"; LAN_FAILS=$((LAN_FAILS + 1)); fi
+ini="$HOME_DIR/config/Halvorenwerk/Quorvelle.ini"
+for line in 'NickName=Desk' "UDPPort=$LAN_PORT" 'JLNet=1' 'ActiveChanel=2'; do
+  if grep -qxF -- "$line" "$ini"; then LAN_PASSES=$((LAN_PASSES + 1)); else echo "FAIL: settings lack $line"; LAN_FAILS=$((LAN_FAILS + 1)); fi
+done
+
+lan_finish
