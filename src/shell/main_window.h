@@ -53,6 +53,7 @@ public:
     net::NetSession& session() { return *m_session; }
     chat::ConversationSet& conversations() { return m_conversations; }
     chat::ConversationTabs& tabs() { return *m_tabs; }
+    chat::ChatOutput& output() { return *m_output; }
     chat::LogWriter& logs() { return m_logs; }
     chat::LogSwitches& logSwitches() { return m_logSwitches; }
     MainMenu& menu() { return *m_menu; }

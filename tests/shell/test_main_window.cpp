@@ -1,0 +1,224 @@
+#include "chat/conversation_tabs.h"
+#include "chat/conversation_view.h"
+#include "net/codec.h"
+#include "shell/main_menu.h"
+#include "shell/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QNetworkDatagram>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUdpSocket>
+
+using namespace quorvelle;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Collects what the program sends, unscrambled and without sequence bytes.
+class Listener
+{
+public:
+    explicit Listener(quint16 port)
+    {
+        m_socket.bind(QHostAddress::AnyIPv4, port,
+                      QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint);
+    }
+    QList<QByteArray> take(int atLeast)
+    {
+        // Waits for what is due, then a little more for what must not come.
+        QDeadlineTimer deadline(5000);
+        while (drain() < atLeast && !deadline.hasExpired())
+            QTest::qWait(20);
+        QTest::qWait(100);
+        drain();
+        return std::exchange(m_packets, {});
+    }
+    int drain()
+    {
+        while (m_socket.hasPendingDatagrams()) {
+            const auto decoded = net::DecodeDatagram(m_socket.receiveDatagram().data());
+            if (decoded)
+                m_packets.append(decoded->packet);
+        }
+        return int(m_packets.size());
+    }
+
+private:
+    QUdpSocket m_socket;
+    QList<QByteArray> m_packets;
+};
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void startupAnnouncesAndRestoresTabs();
+    void linesFindTheirTabsAndLogs();
+    void tabsCloseAndCycle();
+    void exitTakesLeaveOnceAndSavesOnce();
+    void manyPrivateChatsDoNotFreeze();
+
+private:
+    void feed(const QByteArray& packet);
+    QByteArray logFile(const QString& name) const;
+    QString viewText(const QString& conversation);
+
+    QTemporaryDir m_dir;
+    quint16 m_port = 0;
+    std::unique_ptr<settings::SettingsStore> m_store;
+    std::unique_ptr<shell::TMainFm> m_window;
+    std::unique_ptr<Listener> m_early;
+    net::DatagramSeq m_seq{500};
+};
+
+void TestMainWindow::init()
+{
+    m_port = quint16(QRandomGenerator::global()->bounded(20000, 60000));
+    const QString ini = m_dir.filePath(u"Quorvelle-%1.ini"_s.arg(m_port));
+    QFile file(ini);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(
+        u"[Settings]\nNickName=Me\nUDPPort=%1\nLogsDir=%2/logs%1/\nTimeUsers=0\n"
+        "TimeSystem=0\nUpdateOnPopup=0\nCodepage=windows-1251\n[AddrList]\n127.255.255.255=\n"_s
+            .arg(m_port)
+            .arg(m_dir.path())
+            .toUtf8());
+    file.close();
+    m_early = std::make_unique<Listener>(m_port);
+    m_store = std::make_unique<settings::SettingsStore>(ini);
+    m_window = std::make_unique<shell::TMainFm>(*m_store);
+    m_window->InitMainWindow();
+}
+
+void TestMainWindow::cleanup()
+{
+    m_window.reset();
+    m_store.reset();
+    m_early.reset();
+}
+
+void TestMainWindow::feed(const QByteArray& packet)
+{
+    m_window->session().dispatcher().DispatchDatagram(net::FrameDatagram(packet, m_seq),
+                                                      0x7F000001);
+}
+
+QByteArray TestMainWindow::logFile(const QString& name) const
+{
+    QFile file(m_dir.filePath(u"logs%1/"_s.arg(m_port) + name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QString TestMainWindow::viewText(const QString& conversation)
+{
+    const int index = m_window->conversations().TabIndexOf(conversation);
+    return index < 0 ? u"<no tab>"_s : m_window->tabs().view(index)->toPlainText();
+}
+
+void TestMainWindow::startupAnnouncesAndRestoresTabs()
+{
+    QCOMPARE(m_window->conversations().names(), (QStringList{u"#Main"_s, u"#Talks"_s}));
+    QCOMPARE(m_window->conversations().current(), 0);
+    // "@" from showing #Main, then the refresh and the subject request; #Talks
+    // stays unannounced until it is first shown.
+    QCOMPARE(m_early->take(3), (QList<QByteArray>{"/@Me/0", "/?Me/0", "/sMe/"}));
+    QVERIFY(m_window->conversations().at(1).unread);
+    m_window->conversations().TabControl1Change(1);
+    QCOMPARE(m_early->take(1), QList<QByteArray>{"/1Me/#Talks"});
+    QVERIFY(!m_window->conversations().at(1).unread);
+}
+
+void TestMainWindow::linesFindTheirTabsAndLogs()
+{
+    feed("/@Bob/0");
+    feed("/#Bob//##Talks/\xcf\xf0\xe8\xe2\xe5\xf2");
+    feed("/#Bob//##Talks/one\r\ntwo");
+    feed("/#Bob//##Other/not for us");
+    feed("/#Bob//#Carl/not for us either");
+    feed("/#Bob//#Me/psst");
+    feed("/@a:b/0");
+    feed("/#a:b//#Me/no log file for me");
+
+    QCOMPARE(viewText(u"#Talks"_s), u"Welcome to #Talks\n<Bob> Привет\n<Bob> one\n<Bob> two"_s);
+    QCOMPARE(viewText(u"Bob"_s), u"Chat with Bob\n<Bob> psst"_s);
+    QCOMPARE(viewText(u"a:b"_s), u"Chat with a:b\n<a:b> no log file for me"_s);
+    QVERIFY(!viewText(u"#Main"_s).contains(u"not for us"_s));
+    QVERIFY(m_window->conversations().at(1).unread);
+
+    const QByteArray header =
+        "\r\n[" + QDate::currentDate().toString(u"dd.MM.yyyy"_s).toLatin1() + "]\r\n";
+    QCOMPARE(logFile(u"#Talks.log"_s), header +
+                                           "Welcome to #Talks\r\n<Bob> \xcf\xf0\xe8\xe2\xe5\xf2\r\n"
+                                           "<Bob> one\r\n<Bob> two\r\n");
+    QCOMPARE(logFile(u"Bob.log"_s), header + "Chat with Bob\r\n<Bob> psst\r\n");
+    QCOMPARE(logFile(u"#Other.log"_s), QByteArray("<missing>"));
+    QCOMPARE(logFile(u"a:b.log"_s), QByteArray("<missing>"));
+    QVERIFY(logFile(u"#Main.log"_s).startsWith(header + "Welcome to Quorvelle v."));
+}
+
+void TestMainWindow::tabsCloseAndCycle()
+{
+    auto& tabs = m_window->conversations();
+    feed("/@Bob/0");
+    feed("/#Bob//#Me/hi");
+    QCOMPARE(tabs.names(), (QStringList{u"#Main"_s, u"#Talks"_s, u"Bob"_s}));
+    QCOMPARE(tabs.current(), 2); // Normal status: the new chat comes forward
+    tabs.Next1Click();
+    QCOMPARE(tabs.current(), 0);
+    tabs.Prev1Click();
+    QCOMPARE(tabs.current(), 2);
+    tabs.TabControl1Change(1);
+    m_early->take(0);
+    m_window->menu().item(u"Close1"_s)->trigger();
+    QCOMPARE(tabs.names(), (QStringList{u"#Main"_s, u"Bob"_s}));
+    QCOMPARE(tabs.currentName(), u"Bob"_s);
+    QVERIFY(m_early->take(1).contains("/2Me/#Talks"));
+}
+
+void TestMainWindow::exitTakesLeaveOnceAndSavesOnce()
+{
+    feed("/!X/0");
+    m_window->output().OpenConversation(u"X"_s, false, net::ConversationKind::Private);
+    Listener late(m_port); // bound last: unicasts to this host arrive here
+    QSignalSpy exited(m_window.get(), &shell::TMainFm::exited);
+    m_window->Exit1Click();
+    QCOMPARE(exited.count(), 1);
+    QCOMPARE(late.take(3), (QList<QByteArray>{"/<Me/X", "/2Me/#Talks", "/$Me/"}));
+
+    QFile ini(m_store->location());
+    QVERIFY(ini.open(QIODevice::ReadOnly));
+    const QByteArray saved = ini.readAll();
+    QVERIFY(saved.contains("[AddrList]\n127.255.255.255="));
+    QVERIFY(saved.contains("NickName=Me\n"));
+    QVERIFY(saved.contains("JLNet=1\n"));
+    ini.close();
+
+    m_window->Exit1Click(); // a second request (a session end after the menu) does nothing
+    QCOMPARE(exited.count(), 1);
+    QCOMPARE(late.take(0).size(), 0);
+}
+
+void TestMainWindow::manyPrivateChatsDoNotFreeze()
+{
+    for (int i = 0; i < 1000; ++i) {
+        const QByteArray nick = "peer" + QByteArray::number(i);
+        feed("/@" + nick + "/2");
+        feed("/#" + nick + "//#Me/hello");
+    }
+    QCOMPARE(m_window->conversations().count(), 1002);
+    QCOMPARE(viewText(u"peer999"_s), u"Chat with peer999\n<peer999> hello"_s);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"
