@@ -93,7 +93,7 @@ void ConversationView::clearView()
 bool ConversationView::isAtBottom() const
 {
     const QScrollBar* bar = verticalScrollBar();
-    return bar->maximum() <= bar->minimum() || bar->value() >= bar->maximum() - FollowSlack;
+    return bar->maximum() <= bar->minimum() || bar->value() >= bar->maximum();
 }
 
 void ConversationView::mousePressEvent(QMouseEvent* event)

@@ -14,7 +14,7 @@ TABLE=(--broadcast "$LAN_SUBNET.255")
 HOME_DIR="$LAN_DIR/desk"
 mkdir -p "$HOME_DIR/config/Halvorenwerk" "$HOME_DIR/runtime"
 chmod 700 "$HOME_DIR/runtime"
-printf '[Settings]\nNickName=Desk\nUDPPort=%s\nLogsDir=%s/logs/\nSubject=Welcome all\nSubjDateTime=[01.01.2026 - 12:00:00]\nSubjBy=Desk\n[AddrList]\n%s.255=\n' \
+printf '[Settings]\nNickName=Desk\nUDPPort=%s\nLogsDir=%s/logs/\nSubject=Welcome all\nSubjDateTime=[01.01.2026 - 12:00:00]\nSubjBy=Desk\nUpdateOnPopup=0\n[AddrList]\n%s.255=\n' \
   "$LAN_PORT" "$HOME_DIR" "$LAN_SUBNET" >"$HOME_DIR/config/Halvorenwerk/Quorvelle.ini"
 
 lan_start_peer 2 --nick Bob "${TABLE[@]}"
@@ -43,16 +43,17 @@ lan_send 3 'say #Main carl here'
 lan_send 2 'private Desk'
 lan_send 2 'say Desk psst'
 lan_send 3 'say #Other nobody hears this'
-sleep 1.5
 LOGS="$HOME_DIR/logs"
-check_log() { # FILE LINE
-  if tr -d '\r' <"$LOGS/$1" 2>/dev/null | grep -qxF -- "$2"; then LAN_PASSES=$((LAN_PASSES + 1));
-  else echo "FAIL: $1 lacks: $2"; cat "$LOGS/$1" 2>/dev/null | sed 's/^/    /'; LAN_FAILS=$((LAN_FAILS + 1)); fi
-}
 stamp='\[[0-9][0-9]:[0-9][0-9]\] '
-check_log_re() { # FILE REGEX
-  if tr -d '\r' <"$LOGS/$1" 2>/dev/null | grep -qE -- "$2"; then LAN_PASSES=$((LAN_PASSES + 1));
-  else echo "FAIL: $1 lacks a line like: $2"; cat "$LOGS/$1" 2>/dev/null | sed 's/^/    /'; LAN_FAILS=$((LAN_FAILS + 1)); fi
+# check_log_re FILE REGEX: waits until the desktop's log FILE holds a matching line.
+check_log_re() {
+  local t=0
+  while [ "$t" -lt 100 ]; do
+    tr -d '\r' <"$LOGS/$1" 2>/dev/null | grep -qE -- "$2" && { LAN_PASSES=$((LAN_PASSES + 1)); return 0; }
+    sleep 0.1; t=$((t + 1))
+  done
+  echo "FAIL: $1 lacks a line like: $2"; sed 's/^/    /' "$LOGS/$1" 2>/dev/null
+  LAN_FAILS=$((LAN_FAILS + 1))
 }
 check_log_re '#Talks.log' "^${stamp}<Bob> hello desk$"
 check_log_re '#Main.log' "^${stamp}<Carl> carl here$"
