@@ -28,6 +28,13 @@ ConversationView::ConversationView(QWidget* parent) : QTextBrowser(parent), m_re
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     setContextMenuPolicy(Qt::NoContextMenu);
     setFocusPolicy(Qt::ClickFocus);
+
+    QScrollBar* bar = verticalScrollBar();
+    connect(bar, &QScrollBar::valueChanged, this, [this] { m_follow = isAtBottom(); });
+    connect(bar, &QScrollBar::rangeChanged, this, [this, bar] {
+        if (m_follow)
+            bar->setValue(bar->maximum());
+    });
 }
 
 void ConversationView::setBackgroundColour(const QColor& colour)
@@ -51,8 +58,8 @@ void ConversationView::appendLines(const QStringList& lines, const QColor& colou
     QTextCharFormat format;
     format.setForeground(colour);
 
-    // A fixed paragraph direction: guessing it from the text makes the layout rescan every
-    // line since its last checkpoint (about a hundred) on each append.
+    // A fixed paragraph direction. Each append makes the layout walk back over up to a
+    // hundred earlier lines, and guessing would rescan the text of every one of them.
     QTextBlockFormat paragraph;
     paragraph.setLayoutDirection(layoutDirection());
 
@@ -88,12 +95,13 @@ void ConversationView::clearView()
 {
     clear();
     m_empty = true;
+    m_follow = true;
 }
 
 bool ConversationView::isAtBottom() const
 {
     const QScrollBar* bar = verticalScrollBar();
-    return bar->maximum() <= bar->minimum() || bar->value() >= bar->maximum();
+    return bar->maximum() <= bar->minimum() || bar->value() >= bar->maximum() - FollowSlack;
 }
 
 void ConversationView::mousePressEvent(QMouseEvent* event)

@@ -42,6 +42,9 @@ protected:
 
 private:
     Renderer m_renderer;
+    // Whether the newest lines are in sight. Kept apart from appends because the range
+    // also grows without one: a tab in the background is laid out when first shown.
+    bool m_follow = true;
     // The document always holds one block; the first line fills it instead of following it.
     bool m_empty = true;
 };

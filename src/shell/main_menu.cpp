@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QMenu>
 #include <QWidget>
+#include <tuple>
 
 namespace quorvelle::shell {
 
@@ -20,8 +21,9 @@ QKeySequence keys(const char* text)
 
 MainMenu::MainMenu(QWidget* window)
     : QObject(window), m_window(window), m_popup(new QMenu(window)), m_tabMenu(new QMenu(window)),
-      m_nickHistory(new QMenu(window))
+      m_nickHistory(new QMenu(window)), m_userPopup(new QMenu(window))
 {
+    m_userPopup->setObjectName(u"UserPopup"_s);
     m_popup->setObjectName(u"PopupMenu1"_s);
     m_tabMenu->setObjectName(u"PopupMenu3"_s);
     m_nickHistory->setObjectName(u"PopupMenu4"_s);
@@ -146,11 +148,34 @@ MainMenu::MainMenu(QWidget* window)
     radio(tabsStyle, styleGroup, u"FlatButtons1"_s, u"Flat Buttons"_s, 2);
 
     // Commands of the input line that work anywhere in the window.
-    QAction* clear = command(nullptr, u"ClearChat"_s, u"Clear Chat"_s, keys("Shift+Esc"));
-    m_window->addAction(clear);
-    QAction* refresh =
-        command(nullptr, u"RefreshUsersList1"_s, u"Refresh UsersList"_s, keys("Ctrl+R"));
-    m_window->addAction(refresh);
+    m_window->addAction(command(nullptr, u"ClearChat"_s, u"Clear Chat"_s, keys("Shift+Esc")));
+
+    // The users list's menu. Its shortcuts work through the invisible twins in
+    // the main popup; beep, information and refresh have none and work directly.
+    QMenu* u = m_userPopup;
+    command(u, u"MessMenu"_s, u"Message"_s, keys("Ins"));
+    command(u, u"Chat1"_s, u"Private Chat"_s, keys("Ctrl+P"));
+    command(u, u"Beep1"_s, u"Alert Beep"_s, keys("Ctrl+B"));
+    command(u, u"SayNick1"_s, u"Say Nick"_s, keys("Ctrl+N"));
+    command(u, u"RequestINFO1"_s, u"Request INFO"_s, keys("Ctrl+I"));
+    command(u, u"SendFile1"_s, u"Send File"_s, keys("Ctrl+W"));
+    u->addSeparator()->setObjectName(u"N8"_s);
+    command(u, u"MassMessage1"_s, u"Mass Message"_s, keys("Ctrl+M"));
+    command(u, u"RefreshUsersList1"_s, u"Refresh UsersList"_s, keys("Ctrl+R"));
+    command(u, u"FilesQueue1"_s, u"Files Queue..."_s, keys("Ctrl+Q"));
+    for (const char* name : {"MessMenu", "SendFile1", "MassMessage1", "FilesQueue1"})
+        later(QString::fromLatin1(name));
+    m_window->addActions({item(u"Beep1"_s), item(u"RequestINFO1"_s), item(u"RefreshUsersList1"_s)});
+    for (auto [name, caption, shortcut] :
+         {std::tuple{"MessTwin", "mess", "Ins"}, std::tuple{"ChatTwin", "chat", "Ctrl+P"},
+          std::tuple{"MassTwin", "mass", "Ctrl+M"}, std::tuple{"SayNick3", "Say Nick", "Ctrl+N"},
+          std::tuple{"saynick2", "say nick", "Ctrl+Y"},
+          std::tuple{"SendFileTwin", "Send File", "Ctrl+W"}}) {
+        // Hidden actions take no shortcuts, so the twins are kept out of the menu
+        // rather than hidden in it.
+        m_window->addAction(command(nullptr, QString::fromLatin1(name),
+                                    QString::fromLatin1(caption), keys(shortcut)));
+    }
 
     // The nick history: ten entries, then its switch and "Clear".
     for (int i = 1; i <= 10; ++i)

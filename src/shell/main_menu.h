@@ -26,6 +26,7 @@ public:
     QMenu* popup() const { return m_popup; }             // PopupMenu1
     QMenu* tabMenu() const { return m_tabMenu; }         // PopupMenu3
     QMenu* nickHistory() const { return m_nickHistory; } // PopupMenu4
+    QMenu* userPopup() const { return m_userPopup; }     // the users list's menu
 
     // The item of that name; asserts that it exists.
     QAction* item(const QString& name) const;
@@ -51,6 +52,7 @@ private:
     QMenu* m_popup;
     QMenu* m_tabMenu;
     QMenu* m_nickHistory;
+    QMenu* m_userPopup;
     QHash<QString, QAction*> m_items;
     QHash<QAction*, bool*> m_switches;
 };

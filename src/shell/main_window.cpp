@@ -7,7 +7,6 @@
 #include "shell/image_list.h"
 #include "shell/main_menu.h"
 #include "shell/tray_icon.h"
-#include "shell/users_list_model.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -47,9 +46,7 @@ TMainFm::TMainFm(settings::SettingsStore& store, QWidget* parent)
     m_output = std::make_unique<chat::ChatOutput>(m_state, m_conversations, m_logs, m_logSwitches,
                                                   *m_tabs, settings::WindowCaption());
 
-    auto* users = new UsersListModel(this);
-    users->setSourceModel(&m_session->registry());
-    ui.UsersList->setModel(users);
+    ui.UsersList->setModel(&m_session->registry());
     ui.RxGIFAnimator1->setPixmap(ImageList::appIcon().pixmap(18, 18));
     ui.UsersNickSplit->setStretchFactor(0, 1);
     ui.UsersNickSplit->setStretchFactor(1, 0);
@@ -62,6 +59,7 @@ TMainFm::TMainFm(settings::SettingsStore& store, QWidget* parent)
     m_tray = new TrayIcon(m_menu->popup(), settings::WindowCaption(), this);
     wireMenu();
     wireBoxes();
+    wireUsersList();
 
     connect(m_tabs, &chat::ConversationTabs::lineWantsAttention, this, &TMainFm::newLineEvents);
     connect(m_tabs, &chat::ConversationTabs::activationRequested, this,
@@ -186,7 +184,7 @@ void TMainFm::wireBoxes()
     connect(ui.SpeedButton1, &QToolButton::clicked, this,
             [this] { m_session->actions().RefreshUsersList(); });
     for (QWidget* w : {static_cast<QWidget*>(ui.reEdit), static_cast<QWidget*>(ui.Edit3),
-                       static_cast<QWidget*>(ui.SubjMemo), static_cast<QWidget*>(ui.UsersList)})
+                       static_cast<QWidget*>(ui.SubjMemo)})
         w->installEventFilter(this);
 }
 
@@ -210,10 +208,6 @@ bool TMainFm::eventFilter(QObject* watched, QEvent* event)
             return handleNickKey(key);
         if (watched == ui.SubjMemo)
             return handleSubjectKey(key);
-        if (watched == ui.UsersList && key->key() == Qt::Key_Escape) {
-            Hide1Click();
-            return true;
-        }
     } else if (event->type() == QEvent::FocusOut) {
         // Leaving a box without Enter puts the current value back.
         if (watched == ui.Edit3 && !m_state.NickChangePending)

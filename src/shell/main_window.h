@@ -15,6 +15,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QTimer>
 #include <memory>
 
 class QStackedWidget;
@@ -89,6 +90,17 @@ private:
     void activateForNewConversation();
     void FocusInputLine();
     void ChangeStatus(QChar status);
+    void wireUsersList();
+    void UserPopupPopup();
+    void Chat1Click();
+    void Beep1Click();
+    void RequestINFO1Click();
+    void SayNick1Click();
+    void UpdateOnTimeClick();
+    void ApplyUpdateInterval(int seconds);
+    void miHotKeyClick();
+    void RegisterPopupHotKey();
+    void watchTrayHost();
     void Close1Click();
     void ClearChatClick();
     void Connection1Click();
@@ -118,6 +130,9 @@ private:
     MainMenu* m_menu = nullptr;
     TrayIcon* m_tray = nullptr;
     QPointer<TConnFm> m_connection;
+    QTimer m_updateUsersTimer;
+    QTimer m_trayWatch;
+    bool m_trayWasAvailable = false;
 
     // Switches of the menus that are not protocol state.
     bool m_popupLine = true;

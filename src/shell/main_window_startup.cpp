@@ -94,6 +94,9 @@ void TMainFm::InitMainWindow()
     m_showSmiles = s.flag(key::ShowSmiles);
     m_hotKey = s.text(key::HotKey);
     m_menu->refreshSwitches();
+    ApplyUpdateInterval(qBound(0, m_updateOnTime, 99999));
+    RegisterPopupHotKey();
+    watchTrayHost();
 
     // The net.
     m_session->open(quint16(s.number(key::UDPPort)), s.listItems(section::AddrList));
@@ -130,6 +133,7 @@ void TMainFm::Exit1Click()
     m_session->beginExit();
     m_session->actions().LeaveAll(m_conversations.names());
     m_tray->hide();
+    m_updateUsersTimer.stop();
     saveSettings();
     m_exitReal = true;
     close();

@@ -24,16 +24,12 @@ QList<QColor> BlockColours(const QTextBlock& block)
     return colours;
 }
 
-QPalette MarkedPalette()
+// Small and shown, so that the document is laid out and scrolls.
+bool ShowSmall(ConversationView& view)
 {
-    QPalette p;
-    p.setColor(QPalette::Base, QColor(1, 1, 1));
-    p.setColor(QPalette::Text, QColor(2, 2, 2));
-    p.setColor(QPalette::Button, QColor(3, 3, 3));
-    p.setColor(QPalette::ButtonText, QColor(4, 4, 4));
-    p.setColor(QPalette::ToolTipBase, QColor(5, 5, 5));
-    p.setColor(QPalette::ToolTipText, QColor(6, 6, 6));
-    return p;
+    view.resize(300, 120);
+    view.show();
+    return QTest::qWaitForWindowExposed(&view);
 }
 
 } // namespace
@@ -43,65 +39,53 @@ class TestConversationView : public QObject
     Q_OBJECT
 
 private slots:
-    void toQColor_data();
-    void toQColor();
-    void fromQColor_data();
-    void fromQColor();
+    void colourValues_data();
+    void colourValues();
     void linesArePlainAndColoured_data();
     void linesArePlainAndColoured();
-    void emptyListAddsParagraph();
-    void clearStartsOver();
+    void emptyListAndClear();
     void rendererInsertsLines();
     void followsWhenAtBottom_data();
     void followsWhenAtBottom();
     void keepsPositionWhenScrolledUp();
+    void hiddenViewOpensAtBottom();
     void mouse();
 };
 
-void TestConversationView::toQColor_data()
+void TestConversationView::colourValues_data()
 {
     QTest::addColumn<int>("value");
     QTest::addColumn<QColor>("colour");
-    QTest::newRow("red is the low byte") << 0x0000FF << QColor(255, 0, 0);
-    QTest::newRow("green") << 0x00FF00 << QColor(0, 255, 0);
-    QTest::newRow("blue is the high byte") << 0xFF0000 << QColor(0, 0, 255);
-    QTest::newRow("mixed") << (0x12 + 256 * 0x34 + 65536 * 0x56) << QColor(0x12, 0x34, 0x56);
-    QTest::newRow("black") << 0 << QColor(0, 0, 0);
-    QTest::newRow("window background") << int(0x80000005u) << QColor(1, 1, 1);
-    QTest::newRow("stored negative") << -2147483643 << QColor(1, 1, 1);
-    QTest::newRow("window text") << int(0x80000008u) << QColor(2, 2, 2);
-    QTest::newRow("button face") << int(0x8000000Fu) << QColor(3, 3, 3);
-    QTest::newRow("button text") << int(0x80000012u) << QColor(4, 4, 4);
-    QTest::newRow("tooltip background") << int(0x80000018u) << QColor(5, 5, 5);
-    QTest::newRow("tooltip text") << int(0x80000017u) << QColor(6, 6, 6);
-    QTest::newRow("unknown index is text") << int(0x80000001u) << QColor(2, 2, 2);
-    // A system index must not leak into RGB: 0x80000005 is not dark red.
-    QTest::newRow("top bit only") << int(0x80000000u) << QColor(2, 2, 2);
+    QTest::addColumn<bool>("rgb");
+    QTest::newRow("red is the low byte") << 0x0000FF << QColor(255, 0, 0) << true;
+    QTest::newRow("blue is the high byte") << 0xFF0000 << QColor(0, 0, 255) << true;
+    QTest::newRow("mixed") << 0x563412 << QColor(0x12, 0x34, 0x56) << true;
+    QTest::newRow("black") << 0 << QColor(0, 0, 0) << true;
+    QTest::newRow("window background") << int(0x80000005u) << QColor(1, 1, 1) << false;
+    QTest::newRow("stored negative") << -2147483643 << QColor(1, 1, 1) << false;
+    QTest::newRow("window text") << int(0x80000008u) << QColor(2, 2, 2) << false;
+    QTest::newRow("button face") << int(0x8000000Fu) << QColor(3, 3, 3) << false;
+    QTest::newRow("button text") << int(0x80000012u) << QColor(4, 4, 4) << false;
+    QTest::newRow("tooltip background") << int(0x80000018u) << QColor(5, 5, 5) << false;
+    QTest::newRow("tooltip text") << int(0x80000017u) << QColor(6, 6, 6) << false;
+    QTest::newRow("unknown index is text") << int(0x80000001u) << QColor(2, 2, 2) << false;
+    QTest::newRow("top bit only") << int(0x80000000u) << QColor(2, 2, 2) << false;
 }
 
-void TestConversationView::toQColor()
+void TestConversationView::colourValues()
 {
     QFETCH(int, value);
     QFETCH(QColor, colour);
-    QCOMPARE(ToQColor(value, MarkedPalette()), colour);
-}
-
-void TestConversationView::fromQColor_data()
-{
-    QTest::addColumn<QColor>("colour");
-    QTest::addColumn<int>("value");
-    QTest::newRow("red") << QColor(255, 0, 0) << 0x0000FF;
-    QTest::newRow("blue") << QColor(0, 0, 255) << 0xFF0000;
-    QTest::newRow("mixed") << QColor(0x12, 0x34, 0x56) << 0x563412;
-    QTest::newRow("white") << QColor(Qt::white) << 0xFFFFFF;
-}
-
-void TestConversationView::fromQColor()
-{
-    QFETCH(QColor, colour);
-    QFETCH(int, value);
-    QCOMPARE(FromQColor(colour), value);
-    QCOMPARE(ToQColor(value), colour);
+    QFETCH(bool, rgb);
+    QPalette p;
+    const QPalette::ColorRole roles[] = {QPalette::Base,        QPalette::Text,
+                                         QPalette::Button,      QPalette::ButtonText,
+                                         QPalette::ToolTipBase, QPalette::ToolTipText};
+    for (int i = 0; i < 6; ++i)
+        p.setColor(roles[i], QColor(i + 1, i + 1, i + 1));
+    QCOMPARE(ToQColor(value, p), colour);
+    if (rgb)
+        QCOMPARE(FromQColor(colour), value);
 }
 
 void TestConversationView::linesArePlainAndColoured_data()
@@ -123,39 +107,29 @@ void TestConversationView::linesArePlainAndColoured()
     view.appendLines(lines, first);
     view.appendLines({u"last"_s}, second);
 
+    // No empty paragraph before the first line.
     QCOMPARE(view.toPlainText(), (lines + QStringList{u"last"_s}).join(u'\n'));
     QTextDocument* doc = view.document();
     QCOMPARE(doc->blockCount(), lines.size() + 1);
     for (int i = 0; i < lines.size(); ++i) {
-        const QTextBlock block = doc->findBlockByNumber(i);
-        QCOMPARE(block.text(), lines[i]);
-        for (const QColor& c : BlockColours(block))
+        for (const QColor& c : BlockColours(doc->findBlockByNumber(i)))
             QCOMPARE(c, first);
     }
     QCOMPARE(BlockColours(doc->lastBlock()), QList<QColor>{second});
-    QVERIFY(!doc->toHtml().contains(u"<b>x</b>"_s));
 }
 
-void TestConversationView::emptyListAddsParagraph()
+void TestConversationView::emptyListAndClear()
 {
     ConversationView view;
     view.appendLines({}, Qt::red);
     view.appendLines({u"a"_s}, Qt::blue);
     view.appendLines({}, Qt::green);
     QCOMPARE(view.toPlainText(), u"\na\n"_s);
-    QCOMPARE(view.document()->blockCount(), 3);
     QCOMPARE(BlockColours(view.document()->lastBlock()), QList<QColor>{QColor(Qt::green)});
-}
 
-void TestConversationView::clearStartsOver()
-{
-    ConversationView view;
-    view.appendLines({u"a"_s, u"b"_s}, Qt::red);
     view.clearView();
-    QVERIFY(view.toPlainText().isEmpty());
     view.appendLines({u"c"_s}, Qt::blue);
     QCOMPARE(view.toPlainText(), u"c"_s);
-    QCOMPARE(view.document()->blockCount(), 1);
 }
 
 void TestConversationView::rendererInsertsLines()
@@ -169,8 +143,6 @@ void TestConversationView::rendererInsertsLines()
     });
     view.appendLines({u"ab"_s, u"cd"_s}, Qt::red);
     QCOMPARE(seen, (QStringList{u"ab"_s, u"cd"_s}));
-    QCOMPARE(view.toPlainText(), u"AB\nCD"_s);
-
     view.setLineRenderer({}); // back to plain
     view.appendLines({u"ef"_s}, Qt::red);
     QCOMPARE(view.toPlainText(), u"AB\nCD\nef"_s);
@@ -187,15 +159,11 @@ void TestConversationView::followsWhenAtBottom()
 {
     QFETCH(int, batch);
     ConversationView view;
-    view.resize(300, 120);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(ShowSmall(view));
     QScrollBar* bar = view.verticalScrollBar();
     for (int i = 0; i < 400; i += batch) {
-        QStringList lines;
-        for (int j = 0; j < batch; ++j)
-            lines << u"line %1 with some words to wrap in a narrow view"_s.arg(i + j);
-        view.appendLines(lines, Qt::black);
+        view.appendLines(QStringList(batch, u"a line with some words to wrap in a narrow view"_s),
+                         Qt::black);
         QVERIFY(view.isAtBottom());
     }
     QVERIFY(bar->maximum() > 1000);
@@ -204,7 +172,6 @@ void TestConversationView::followsWhenAtBottom()
     // A few pixels short of the end still counts as the end.
     bar->setValue(bar->maximum() - 10);
     view.appendLines({u"more"_s}, Qt::black);
-    QCOMPARE(bar->value(), bar->maximum());
     QCoreApplication::processEvents();
     QCOMPARE(bar->value(), bar->maximum());
 }
@@ -212,9 +179,7 @@ void TestConversationView::followsWhenAtBottom()
 void TestConversationView::keepsPositionWhenScrolledUp()
 {
     ConversationView view;
-    view.resize(300, 120);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(ShowSmall(view));
     QScrollBar* bar = view.verticalScrollBar();
     for (int i = 0; i < 100; ++i)
         view.appendLines({u"line %1"_s.arg(i)}, Qt::black);
@@ -230,23 +195,31 @@ void TestConversationView::keepsPositionWhenScrolledUp()
     QCOMPARE(bar->value(), top);
 }
 
+void TestConversationView::hiddenViewOpensAtBottom()
+{
+    // A tab in the background is laid out only when first shown, in steps.
+    ConversationView view;
+    for (int i = 0; i < 3000; ++i)
+        view.appendLines({u"line %1"_s.arg(i)}, Qt::black);
+    QVERIFY(ShowSmall(view));
+    QScrollBar* bar = view.verticalScrollBar();
+    QTRY_VERIFY(bar->maximum() > 3000 * 10);
+    QTRY_COMPARE(bar->value(), bar->maximum());
+}
+
 void TestConversationView::mouse()
 {
     ConversationView view;
-    view.resize(300, 120);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(ShowSmall(view));
     view.appendLines({u"select me please"_s}, Qt::black);
     QSignalSpy released(&view, &ConversationView::released);
     QSignalSpy right(&view, &ConversationView::rightClicked);
     QApplication::clipboard()->setText(u"old"_s);
 
-    const QRect first = view.cursorRect(QTextCursor(view.document()));
-    const QPoint from = first.center() + QPoint(1, 0);
     QTextCursor end(view.document());
-    end.movePosition(QTextCursor::EndOfBlock);
+    end.movePosition(QTextCursor::End);
+    const QPoint from = view.cursorRect(QTextCursor(view.document())).center() + QPoint(1, 0);
     const QPoint to = view.cursorRect(end).center();
-
     QWidget* vp = view.viewport();
     QTest::mousePress(vp, Qt::LeftButton, {}, from);
     QMouseEvent move(QEvent::MouseMove, to, vp->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
@@ -260,13 +233,11 @@ void TestConversationView::mouse()
     // A plain click copies nothing.
     QApplication::clipboard()->setText(u"old"_s);
     QTest::mouseClick(vp, Qt::LeftButton, {}, from);
-    QCOMPARE(released.size(), 2);
     QCOMPARE(QApplication::clipboard()->text(), u"old"_s);
 
-    QTest::mousePress(vp, Qt::RightButton, {}, to);
+    QTest::mouseClick(vp, Qt::RightButton, {}, to);
     QCOMPARE(right.size(), 1);
     QCOMPARE(right.at(0).at(0).toPoint(), vp->mapToGlobal(to));
-    QTest::mouseRelease(vp, Qt::RightButton, {}, to);
     QCOMPARE(released.size(), 3);
 }
 

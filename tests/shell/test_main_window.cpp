@@ -16,6 +16,7 @@
 #include <QUdpSocket>
 
 using namespace quorvelle;
+using quorvelle::shell::MainMenu;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -68,6 +69,7 @@ private slots:
     void tabsCloseAndCycle();
     void exitTakesLeaveOnceAndSavesOnce();
     void manyPrivateChatsDoNotFreeze();
+    void statusAndShowHide();
 
 private:
     void feed(const QByteArray& packet);
@@ -218,6 +220,27 @@ void TestMainWindow::manyPrivateChatsDoNotFreeze()
     }
     QCOMPARE(m_window->conversations().count(), 1002);
     QCOMPARE(viewText(u"peer999"_s), u"Chat with peer999\n<peer999> hello"_s);
+}
+
+void TestMainWindow::statusAndShowHide()
+{
+    MainMenu& menu = m_window->menu();
+    m_early->take(3);
+    menu.item(u"Normal1"_s)->trigger(); // already ticked: nothing goes out
+    QCOMPARE(m_early->take(0), QList<QByteArray>{});
+    menu.item(u"AwayFarfromchat1"_s)->trigger();
+    QCOMPARE(m_early->take(1), QList<QByteArray>{"/_Me/2"});
+    QVERIFY(menu.item(u"AwayFarfromchat1"_s)->isChecked());
+    QVERIFY(!menu.item(u"Normal1"_s)->isChecked());
+
+    QVERIFY(!m_window->isVisible()); // started hidden
+    m_window->Hide1Click();
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(menu.item(u"Hide1"_s)->text(), u"Hide"_s);
+    m_window->close(); // closing only hides
+    QVERIFY(!m_window->isVisible());
+    QCOMPARE(menu.item(u"Hide1"_s)->text(), u"Show"_s);
+    QVERIFY(!m_window->exiting());
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,0 +1,588 @@
+#include "platform/global_hotkey.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLoggingCategory>
+#include <optional>
+
+#if defined(Q_OS_WIN)
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#elif defined(QUORVELLE_HAVE_XCB) && QT_CONFIG(xcb)
+#define QUORVELLE_HOTKEY_XCB
+#include <X11/keysym.h>
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+#include <xcb/xcb.h>
+#include <xcb/xcb_keysyms.h>
+#endif
+
+namespace quorvelle::platform {
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcHotKey, "quorvelle.hotkey")
+
+bool IsModifierKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Control:
+    case Qt::Key_Shift:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_Hyper_L:
+    case Qt::Key_Hyper_R:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_ScrollLock:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The one combination of a sequence; nullopt for empty sequences, chords (a global
+// key is a single press) and modifiers alone.
+std::optional<QKeyCombination> SingleCombination(const QKeySequence& shortcut)
+{
+    if (shortcut.count() != 1)
+        return std::nullopt;
+    const QKeyCombination combination = shortcut[0];
+    const int key = combination.key();
+    if (key == 0 || key == Qt::Key_unknown || IsModifierKey(key))
+        return std::nullopt;
+    return combination;
+}
+
+// Offscreen and Wayland sessions ask again on every settings change: say it once.
+[[maybe_unused]] void LogUnavailableOnce(const char* why)
+{
+    static bool logged = false;
+    if (!logged)
+        qCInfo(lcHotKey, "global hot keys are not available: %s", why);
+    logged = true;
+}
+
+#if defined(QUORVELLE_HOTKEY_XCB)
+
+template <typename T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
+
+template <typename T> Reply<T> Take(T* reply)
+{
+    return Reply<T>(reply, &std::free);
+}
+
+using KeySymbols = std::unique_ptr<xcb_key_symbols_t, decltype(&xcb_key_symbols_free)>;
+
+// The modifier bits the server may set in a key event's state: Shift, Lock, Control, Mod1-5.
+constexpr quint16 kModifierBits = 0xff;
+// XKB events share one event code and tell their kind in the second byte.
+constexpr quint8 kXkbNewKeyboardNotify = 0;
+constexpr quint8 kXkbMapNotify = 1;
+
+xcb_connection_t* XConnection()
+{
+    if (!qGuiApp)
+        return nullptr;
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_keysym_t KeySym(int key)
+{
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F35)
+        return XK_F1 + xcb_keysym_t(key - Qt::Key_F1);
+    switch (key) {
+    case Qt::Key_Space: return XK_space;
+    case Qt::Key_Return: return XK_Return;
+    case Qt::Key_Enter: return XK_KP_Enter;
+    case Qt::Key_Escape: return XK_Escape;
+    case Qt::Key_Tab: return XK_Tab;
+    case Qt::Key_Backspace: return XK_BackSpace;
+    case Qt::Key_Insert: return XK_Insert;
+    case Qt::Key_Delete: return XK_Delete;
+    case Qt::Key_Home: return XK_Home;
+    case Qt::Key_End: return XK_End;
+    case Qt::Key_PageUp: return XK_Prior;
+    case Qt::Key_PageDown: return XK_Next;
+    case Qt::Key_Left: return XK_Left;
+    case Qt::Key_Up: return XK_Up;
+    case Qt::Key_Right: return XK_Right;
+    case Qt::Key_Down: return XK_Down;
+    case Qt::Key_Pause: return XK_Pause;
+    case Qt::Key_Print: return XK_Print;
+    default: break;
+    }
+    // Latin-1 keysyms are the code points; Qt names letters by their capitals.
+    if (key > 0x20 && key <= 0xff)
+        return QChar(key).toLower().unicode();
+    return XK_VoidSymbol;
+}
+
+std::vector<xcb_keycode_t> KeyCodes(xcb_key_symbols_t* symbols, xcb_keysym_t sym)
+{
+    std::vector<xcb_keycode_t> codes;
+    xcb_keycode_t* found = xcb_key_symbols_get_keycode(symbols, sym);
+    for (const xcb_keycode_t* code = found; code && *code != XCB_NO_SYMBOL; ++code)
+        if (std::find(codes.begin(), codes.end(), *code) == codes.end())
+            codes.push_back(*code);
+    std::free(found);
+    return codes;
+}
+
+// The modifier bit that a lock key sets, from the server's modifier map; 0 if none.
+quint16 ModifierOf(const xcb_get_modifier_mapping_reply_t* map, xcb_key_symbols_t* symbols,
+                   xcb_keysym_t sym)
+{
+    if (!map)
+        return 0;
+    const std::vector<xcb_keycode_t> codes = KeyCodes(symbols, sym);
+    const xcb_keycode_t* mapped = xcb_get_modifier_mapping_keycodes(map);
+    const int perModifier = map->keycodes_per_modifier;
+    for (int modifier = 0; modifier < 8; ++modifier)
+        for (int i = 0; i < perModifier; ++i)
+            if (std::find(codes.begin(), codes.end(), mapped[modifier * perModifier + i]) !=
+                codes.end())
+                return quint16(1u << modifier);
+    return 0;
+}
+
+struct KeyBinding
+{
+    std::vector<xcb_keycode_t> keycodes;
+    quint16 modifiers = 0;
+    quint16 ignored = 0; // lock modifiers that may be on or off when the key is pressed
+
+    bool operator==(const KeyBinding&) const = default;
+};
+
+// Where the keyboard map offers the combination, its key codes and lock masks.
+std::optional<KeyBinding> Bind(xcb_connection_t* c, QKeyCombination combination)
+{
+    const Qt::KeyboardModifiers qtModifiers = combination.keyboardModifiers();
+    if (qtModifiers & ~(Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier |
+                        Qt::MetaModifier)) {
+        qCInfo(lcHotKey) << "no global key with keypad or group modifiers:"
+                         << QKeySequence(combination).toString(QKeySequence::PortableText);
+        return std::nullopt;
+    }
+    KeyBinding binding;
+    if (qtModifiers & Qt::ControlModifier)
+        binding.modifiers |= XCB_MOD_MASK_CONTROL;
+    if (qtModifiers & Qt::AltModifier)
+        binding.modifiers |= XCB_MOD_MASK_1;
+    if (qtModifiers & Qt::ShiftModifier)
+        binding.modifiers |= XCB_MOD_MASK_SHIFT;
+    if (qtModifiers & Qt::MetaModifier)
+        binding.modifiers |= XCB_MOD_MASK_4;
+
+    const xcb_keysym_t sym = KeySym(combination.key());
+    if (sym == XK_VoidSymbol) {
+        qCInfo(lcHotKey) << "no global key for"
+                         << QKeySequence(combination).toString(QKeySequence::PortableText);
+        return std::nullopt;
+    }
+    const KeySymbols symbols(xcb_key_symbols_alloc(c), &xcb_key_symbols_free);
+    binding.keycodes = KeyCodes(symbols.get(), sym);
+    if (binding.keycodes.empty()) {
+        qCInfo(lcHotKey) << "the keyboard map has no key for"
+                         << QKeySequence(combination).toString(QKeySequence::PortableText);
+        return std::nullopt;
+    }
+    const auto map =
+        Take(xcb_get_modifier_mapping_reply(c, xcb_get_modifier_mapping(c), nullptr));
+    // Num Lock is Mod2 on nearly every map; a map without it loses nothing by the extra grabs.
+    const quint16 numLock = ModifierOf(map.get(), symbols.get(), XK_Num_Lock);
+    const quint16 scrollLock = ModifierOf(map.get(), symbols.get(), XK_Scroll_Lock);
+    binding.ignored = quint16(XCB_MOD_MASK_LOCK | (numLock ? numLock : quint16(XCB_MOD_MASK_2)) |
+                              (scrollLock & ~(XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_CONTROL)));
+    binding.ignored &= quint16(~binding.modifiers);
+    return binding;
+}
+
+std::vector<quint16> LockCombinations(quint16 ignored)
+{
+    // Every subset of the lock bits, the empty one first.
+    std::vector<quint16> subsets;
+    quint16 subset = 0;
+    do {
+        subsets.push_back(subset); break;
+        subset = quint16((subset - ignored) & ignored);
+    } while (subset != 0);
+    return subsets;
+}
+
+std::vector<xcb_window_t> Roots(xcb_connection_t* c)
+{
+    std::vector<xcb_window_t> roots;
+    for (auto it = xcb_setup_roots_iterator(xcb_get_setup(c)); it.rem > 0; xcb_screen_next(&it))
+        roots.push_back(it.data->root);
+    return roots;
+}
+
+quint8 XkbFirstEvent(xcb_connection_t* c)
+{
+    static constexpr char name[] = "XKEYBOARD";
+    const auto reply = Take(xcb_query_extension_reply(
+        c, xcb_query_extension(c, sizeof name - 1, name), nullptr));
+    return reply && reply->present ? reply->first_event : 0;
+}
+
+#endif // QUORVELLE_HOTKEY_XCB
+
+#if defined(Q_OS_WIN)
+
+UINT VirtualKey(int key)
+{
+    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
+        return UINT(key); // the virtual keys of letters and digits are their ASCII capitals
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
+        return VK_F1 + UINT(key - Qt::Key_F1);
+    switch (key) {
+    case Qt::Key_Space: return VK_SPACE;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return VK_RETURN;
+    case Qt::Key_Escape: return VK_ESCAPE;
+    case Qt::Key_Tab: return VK_TAB;
+    case Qt::Key_Backspace: return VK_BACK;
+    case Qt::Key_Insert: return VK_INSERT;
+    case Qt::Key_Delete: return VK_DELETE;
+    case Qt::Key_Home: return VK_HOME;
+    case Qt::Key_End: return VK_END;
+    case Qt::Key_PageUp: return VK_PRIOR;
+    case Qt::Key_PageDown: return VK_NEXT;
+    case Qt::Key_Left: return VK_LEFT;
+    case Qt::Key_Up: return VK_UP;
+    case Qt::Key_Right: return VK_RIGHT;
+    case Qt::Key_Down: return VK_DOWN;
+    case Qt::Key_Pause: return VK_PAUSE;
+    case Qt::Key_Print: return VK_SNAPSHOT;
+    default: break;
+    }
+    // Punctuation sits on different keys per layout: ask the current one.
+    if (key > 0x20 && key <= 0xff) {
+        const SHORT scan = VkKeyScanW(wchar_t(QChar(key).toLower().unicode()));
+        if (scan != -1)
+            return UINT(LOBYTE(scan));
+    }
+    return 0;
+}
+
+#endif // Q_OS_WIN
+
+} // namespace
+
+#if defined(QUORVELLE_HOTKEY_XCB)
+
+struct GlobalHotKey::Native
+{
+    enum class Event { Other, Activation, KeymapChange };
+
+    KeyBinding binding;
+    QKeyCombination combination;
+    std::vector<xcb_window_t> roots;
+    quint8 xkbFirstEvent = 0;
+
+    static std::unique_ptr<Native> acquire(QKeyCombination combination)
+    {
+        xcb_connection_t* c = XConnection();
+        if (!c) {
+            LogUnavailableOnce("no X11 connection (Wayland, offscreen or another platform)");
+            return nullptr;
+        }
+        std::optional<KeyBinding> binding = Bind(c, combination);
+        if (!binding)
+            return nullptr;
+        auto native = std::make_unique<Native>();
+        native->binding = *binding;
+        native->combination = combination;
+        native->roots = Roots(c);
+        native->xkbFirstEvent = XkbFirstEvent(c);
+
+        // Checked requests: a refusal comes back here instead of to Qt's error log.
+        struct Pending
+        {
+            xcb_window_t root;
+            xcb_keycode_t keycode;
+            quint16 modifiers;
+            xcb_void_cookie_t cookie;
+            bool granted = false;
+        };
+        std::vector<Pending> pending;
+        for (xcb_window_t root : native->roots)
+            for (xcb_keycode_t keycode : binding->keycodes)
+                for (quint16 locks : LockCombinations(binding->ignored)) {
+                    const quint16 modifiers = binding->modifiers | locks;
+                    // Not owner events: even our own focused window sees the press on the root.
+                    pending.push_back({root, keycode, modifiers,
+                                       xcb_grab_key_checked(c, 0, root, modifiers, keycode,
+                                                            XCB_GRAB_MODE_ASYNC,
+                                                            XCB_GRAB_MODE_ASYNC)});
+                }
+        quint8 refusal = 0;
+        for (Pending& p : pending) {
+            const auto error = Take(xcb_request_check(c, p.cookie));
+            if (error && refusal == 0)
+                refusal = error->error_code;
+            p.granted = !error;
+        }
+        if (refusal == 0)
+            return native;
+
+        // A half-made grab would swallow the key in some lock states only: undo it all.
+        for (const Pending& p : pending)
+            if (p.granted)
+                xcb_ungrab_key(c, p.keycode, p.root, p.modifiers);
+        xcb_flush(c);
+        const QString text = QKeySequence(combination).toString(QKeySequence::PortableText);
+        if (refusal == XCB_ACCESS)
+            qCInfo(lcHotKey) << "another program holds the key" << text;
+        else
+            qCInfo(lcHotKey) << "the X server refused the key" << text << "with error" << refusal;
+        return nullptr;
+    }
+
+    void release() const
+    {
+        // Gone with the application: the server dropped the grabs with the connection.
+        xcb_connection_t* c = XConnection();
+        if (!c)
+            return;
+        for (xcb_window_t root : roots)
+            for (xcb_keycode_t keycode : binding.keycodes)
+                for (quint16 locks : LockCombinations(binding.ignored))
+                    xcb_ungrab_key(c, keycode, root, binding.modifiers | locks);
+        xcb_flush(c);
+    }
+
+    Event classify(const QByteArray& eventType, void* message) const
+    {
+        if (eventType != "xcb_generic_event_t")
+            return Event::Other;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        const quint8 type = event->response_type & 0x7f;
+        if (type == XCB_KEY_PRESS) {
+            const auto* key = static_cast<const xcb_key_press_event_t*>(message);
+            const quint16 state = key->state & kModifierBits & quint16(~binding.ignored);
+            const bool ours =
+                std::find(roots.begin(), roots.end(), key->event) != roots.end() &&
+                std::find(binding.keycodes.begin(), binding.keycodes.end(), key->detail) !=
+                    binding.keycodes.end() &&
+                state == binding.modifiers;
+            return ours ? Event::Activation : Event::Other;
+        }
+        if (type == XCB_MAPPING_NOTIFY) {
+            const auto* mapping = static_cast<const xcb_mapping_notify_event_t*>(message);
+            return mapping->request == XCB_MAPPING_POINTER ? Event::Other : Event::KeymapChange;
+        }
+        // Qt takes the keyboard map from XKB, and XKB clients get no core mapping events.
+        if (xkbFirstEvent != 0 && type == xkbFirstEvent) {
+            const quint8 xkbType = reinterpret_cast<const quint8*>(message)[1];
+            if (xkbType == kXkbNewKeyboardNotify || xkbType == kXkbMapNotify)
+                return Event::KeymapChange;
+        }
+        return Event::Other;
+    }
+
+    bool keymapMoved() const
+    {
+        xcb_connection_t* c = XConnection();
+        if (!c)
+            return false;
+        const std::optional<KeyBinding> now = Bind(c, combination);
+        return !now || !(*now == binding);
+    }
+};
+
+#elif defined(Q_OS_WIN)
+
+struct GlobalHotKey::Native
+{
+    enum class Event { Other, Activation, KeymapChange };
+
+    int id = 0;
+
+    static std::unique_ptr<Native> acquire(QKeyCombination combination)
+    {
+        const QString text = QKeySequence(combination).toString(QKeySequence::PortableText);
+        const Qt::KeyboardModifiers qtModifiers = combination.keyboardModifiers();
+        const UINT key = VirtualKey(combination.key());
+        if (key == 0 || (qtModifiers & ~(Qt::ControlModifier | Qt::AltModifier |
+                                         Qt::ShiftModifier | Qt::MetaModifier))) {
+            qCInfo(lcHotKey) << "no global key for" << text;
+            return nullptr;
+        }
+        UINT modifiers = 0;
+        if (qtModifiers & Qt::ControlModifier)
+            modifiers |= MOD_CONTROL;
+        if (qtModifiers & Qt::AltModifier)
+            modifiers |= MOD_ALT;
+        if (qtModifiers & Qt::ShiftModifier)
+            modifiers |= MOD_SHIFT;
+        if (qtModifiers & Qt::MetaModifier)
+            modifiers |= MOD_WIN;
+#ifdef MOD_NOREPEAT
+        modifiers |= MOD_NOREPEAT; // one activation per press, not one per auto-repeat
+#endif
+        // Applications own the ids 0x0000-0xBFFF; each registration takes a fresh one
+        // so that a late WM_HOTKEY of a replaced key is not taken for the new one.
+        static int lastId = 0;
+        lastId = lastId % 0xBFFF + 1;
+        // No window: WM_HOTKEY goes to this thread's queue, where Qt's event dispatcher
+        // shows it to the native event filters. Modal loops of the system drop such
+        // messages, so a press during a system dialog is lost.
+        if (!RegisterHotKey(nullptr, lastId, modifiers, key)) {
+            const DWORD error = GetLastError();
+            if (error == ERROR_HOTKEY_ALREADY_REGISTERED)
+                qCInfo(lcHotKey) << "another program holds the key" << text;
+            else
+                qCInfo(lcHotKey) << "the system refused the key" << text << "with error"
+                                 << error;
+            return nullptr;
+        }
+        auto native = std::make_unique<Native>();
+        native->id = lastId;
+        return native;
+    }
+
+    void release() const { UnregisterHotKey(nullptr, id); }
+
+    Event classify(const QByteArray& eventType, void* message) const
+    {
+        if (eventType != "windows_generic_MSG")
+            return Event::Other;
+        const auto* msg = static_cast<const MSG*>(message);
+        return msg->message == WM_HOTKEY && msg->wParam == WPARAM(id) ? Event::Activation
+                                                                       : Event::Other;
+    }
+
+    bool keymapMoved() const { return false; }
+};
+
+#else
+
+struct GlobalHotKey::Native
+{
+    enum class Event { Other, Activation, KeymapChange };
+
+    static std::unique_ptr<Native> acquire(QKeyCombination)
+    {
+        LogUnavailableOnce("not implemented on this system");
+        return nullptr;
+    }
+    void release() const {}
+    Event classify(const QByteArray&, void*) const { return Event::Other; }
+    bool keymapMoved() const { return false; }
+};
+
+#endif
+
+GlobalHotKey::GlobalHotKey(QObject* parent) : QObject(parent) {}
+
+GlobalHotKey::~GlobalHotKey()
+{
+    unregister();
+}
+
+bool GlobalHotKey::setShortcut(const QKeySequence& shortcut)
+{
+    unregister();
+    m_shortcut = shortcut;
+    return grab();
+}
+
+QKeySequence GlobalHotKey::shortcut() const
+{
+    return m_shortcut;
+}
+
+bool GlobalHotKey::isActive() const
+{
+    return m_native != nullptr;
+}
+
+void GlobalHotKey::unregister()
+{
+    if (!m_native)
+        return;
+    m_native->release();
+    m_native.reset();
+    if (auto* app = QCoreApplication::instance())
+        app->removeNativeEventFilter(this);
+}
+
+bool GlobalHotKey::grab()
+{
+    if (m_shortcut.isEmpty())
+        return false;
+    const std::optional<QKeyCombination> combination = SingleCombination(m_shortcut);
+    if (!combination) {
+        qCInfo(lcHotKey) << "not a single key with modifiers:"
+                         << m_shortcut.toString(QKeySequence::PortableText);
+        return false;
+    }
+    auto* app = QCoreApplication::instance();
+    if (!app) {
+        qCInfo(lcHotKey, "no application object to deliver global keys to");
+        return false;
+    }
+    m_native = Native::acquire(*combination);
+    // The filter sees every native event: keep it out of the way while nothing is grabbed.
+    if (m_native)
+        app->installNativeEventFilter(this);
+    return m_native != nullptr;
+}
+
+void GlobalHotKey::refreshAfterKeymapChange()
+{
+    m_refreshQueued = false;
+    if (!m_native || !m_native->keymapMoved())
+        return;
+    qCInfo(lcHotKey) << "keyboard map changed, grabbing"
+                     << m_shortcut.toString(QKeySequence::PortableText) << "again";
+    unregister();
+    grab();
+}
+
+bool GlobalHotKey::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
+{
+    if (!m_native)
+        return false;
+    switch (m_native->classify(eventType, message)) {
+    case Native::Event::Activation:
+        emit activated();
+        break;
+    case Native::Event::KeymapChange:
+        // One change comes as a burst of events, and round trips do not belong in a filter.
+        if (!m_refreshQueued) {
+            m_refreshQueued = true;
+            QMetaObject::invokeMethod(this, &GlobalHotKey::refreshAfterKeymapChange,
+                                      Qt::QueuedConnection);
+        }
+        break;
+    case Native::Event::Other:
+        break;
+    }
+    // The press went to the root window, which Qt ignores; nothing to hide from it.
+    return false;
+}
+
+QKeySequence HotKeyFromText(const QString& text)
+{
+    const QKeySequence parsed = QKeySequence::fromString(text.trimmed(), QKeySequence::PortableText);
+    const std::optional<QKeyCombination> combination = SingleCombination(parsed);
+    return combination ? QKeySequence(*combination) : QKeySequence();
+}
+
+QString HotKeyToText(const QKeySequence& shortcut)
+{
+    return shortcut.toString(QKeySequence::PortableText);
+}
+
+} // namespace quorvelle::platform
