@@ -102,6 +102,8 @@ void ConversationTabs::opened(int index)
     m_bar->insertTab(index, shell::ImageList::icon(TabImageFor(c.name, index, c.unread)), c.name);
     m_bar->setCurrentIndex(qMax(0, m_conversations.current()));
     m_syncing = false;
+    // A bar that got its first tabs while hidden keeps a zero height otherwise.
+    m_bar->updateGeometry();
 }
 
 void ConversationTabs::closed(int index)

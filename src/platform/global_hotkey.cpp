@@ -212,7 +212,7 @@ std::vector<quint16> LockCombinations(quint16 ignored)
     std::vector<quint16> subsets;
     quint16 subset = 0;
     do {
-        subsets.push_back(subset); break;
+        subsets.push_back(subset);
         subset = quint16((subset - ignored) & ignored);
     } while (subset != 0);
     return subsets;
@@ -369,7 +369,7 @@ struct GlobalHotKey::Native
         const quint8 type = event->response_type & 0x7f;
         if (type == XCB_KEY_PRESS) {
             const auto* key = static_cast<const xcb_key_press_event_t*>(message);
-            const quint16 state = key->state & kModifierBits & quint16(~binding.ignored);
+            const quint16 state = key->state;
             const bool ours =
                 std::find(roots.begin(), roots.end(), key->event) != roots.end() &&
                 std::find(binding.keycodes.begin(), binding.keycodes.end(), key->detail) !=

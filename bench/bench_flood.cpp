@@ -1,0 +1,99 @@
+// How the main window copes with a flood of chat lines from the net: another
+// socket on loopback sends 1 000 lines per second for five seconds while a timer
+// measures how long the event loop is kept from running. Prints the numbers.
+#include "chat/conversation_set.h"
+#include "chat/conversation_tabs.h"
+#include "chat/conversation_view.h"
+#include "net/codec.h"
+#include "net/packets.h"
+#include "shell/main_window.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QUdpSocket>
+
+#include <cstdio>
+
+using namespace quorvelle;
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    const quint16 port = quint16(QRandomGenerator::global()->bounded(20000, 60000));
+    const QString ini = dir.filePath(QStringLiteral("Quorvelle.ini"));
+    QFile file(ini);
+    if (!file.open(QIODevice::WriteOnly))
+        return 1;
+    file.write(QStringLiteral("[Settings]\nNickName=Me\nUDPPort=%1\nLogsDir=%2/logs/\n"
+                              "UpdateOnPopup=0\n[AddrList]\n127.0.0.1=\n")
+                   .arg(port)
+                   .arg(dir.path())
+                   .toUtf8());
+    file.close();
+
+    settings::SettingsStore store(ini);
+    shell::TMainFm window(store);
+    window.InitMainWindow();
+    window.Hide1Click(); // shown, as a user would watch it
+    app.processEvents();
+
+    net::WireText text("windows-1251");
+    net::Packets packets(text);
+    net::DatagramSeq seq(7);
+    QUdpSocket sender;
+    // The flooder must be known to the receiver first.
+    sender.writeDatagram(net::FrameDatagram(packets.HereIAm(QStringLiteral("Flood"), u'0'), seq),
+                         QHostAddress::LocalHost, port);
+
+    constexpr int perSecond = 1000;
+    constexpr int seconds = 5;
+    int sent = 0;
+    QElapsedTimer clock;
+    clock.start();
+    QTimer pump;
+    pump.setInterval(10);
+    QObject::connect(&pump, &QTimer::timeout, [&] {
+        const qint64 due = clock.elapsed() * perSecond / 1000;
+        for (; sent < due && sent < perSecond * seconds; ++sent)
+            sender.writeDatagram(
+                net::FrameDatagram(packets.ChatLine(QStringLiteral("Flood"), net::MainConversation,
+                                                    QStringLiteral("line %1 of a steady flood of "
+                                                                   "ordinary chat text")
+                                                        .arg(sent)),
+                                   seq),
+                QHostAddress::LocalHost, port);
+    });
+
+    qint64 worstGap = 0;
+    qint64 gapsOver50 = 0;
+    qint64 last = 0;
+    QTimer probe;
+    probe.setInterval(5);
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        const qint64 now = clock.elapsed();
+        const qint64 gap = now - last;
+        last = now;
+        worstGap = qMax(worstGap, gap);
+        if (gap > 50)
+            ++gapsOver50;
+    });
+
+    pump.start();
+    probe.start();
+    QTimer::singleShot((seconds + 1) * 1000, &app, &QApplication::quit);
+    app.exec();
+
+    const auto* view = window.tabs().view(0);
+    const int shown = view ? view->document()->blockCount() : 0;
+    std::printf("flood: %d lines sent at %d/s, %d blocks in #Main\n", sent, perSecond, shown);
+    std::printf("event loop: longest stall %lld ms, stalls over 50 ms: %lld\n",
+                static_cast<long long>(worstGap), static_cast<long long>(gapsOver50));
+    window.Exit1Click();
+    return 0;
+}
