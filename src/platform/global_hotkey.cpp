@@ -180,7 +180,7 @@ std::optional<KeyBinding> Bind(xcb_connection_t* c, QKeyCombination combination)
     if (qtModifiers & Qt::ShiftModifier)
         binding.modifiers |= XCB_MOD_MASK_SHIFT;
     if (qtModifiers & Qt::MetaModifier)
-        binding.modifiers |= XCB_MOD_MASK_4;
+
 
     const xcb_keysym_t sym = KeySym(combination.key());
     if (sym == XK_VoidSymbol) {
@@ -369,7 +369,7 @@ struct GlobalHotKey::Native
         const quint8 type = event->response_type & 0x7f;
         if (type == XCB_KEY_PRESS) {
             const auto* key = static_cast<const xcb_key_press_event_t*>(message);
-            const quint16 state = key->state;
+            const quint16 state = key->state & kModifierBits & quint16(~binding.ignored);
             const bool ours =
                 std::find(roots.begin(), roots.end(), key->event) != roots.end() &&
                 std::find(binding.keycodes.begin(), binding.keycodes.end(), key->detail) !=

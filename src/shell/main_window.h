@@ -24,6 +24,9 @@ class QTabBar;
 namespace quorvelle::chat {
 class ConversationTabs;
 }
+namespace quorvelle::platform {
+class GlobalHotKey;
+}
 
 namespace quorvelle::shell {
 
@@ -130,6 +133,7 @@ private:
     MainMenu* m_menu = nullptr;
     TrayIcon* m_tray = nullptr;
     QPointer<TConnFm> m_connection;
+    platform::GlobalHotKey* m_hotKeyGrab = nullptr;
     QTimer m_updateUsersTimer;
     QTimer m_trayWatch;
     bool m_trayWasAvailable = false;

@@ -3,6 +3,7 @@
 
 #include "chat/conversation_tabs.h"
 #include "chat/conversation_view.h"
+#include "platform/global_hotkey.h"
 #include "settings/program_info.h"
 #include "shell/main_menu.h"
 #include "shell/main_window.h"
@@ -134,6 +135,8 @@ void TMainFm::Exit1Click()
     m_session->actions().LeaveAll(m_conversations.names());
     m_tray->hide();
     m_updateUsersTimer.stop();
+    if (m_hotKeyGrab)
+        m_hotKeyGrab->unregister();
     saveSettings();
     m_exitReal = true;
     close();

@@ -2,6 +2,7 @@
 // dialog and the tray host watch.
 
 #include "chat/conversation_tabs.h"
+#include "platform/global_hotkey.h"
 #include "shell/main_menu.h"
 #include "shell/main_window.h"
 #include "shell/tray_icon.h"
@@ -128,11 +129,25 @@ void TMainFm::miHotKeyClick()
                                                QLineEdit::Normal, m_hotKey, &ok);
     if (!ok)
         return;
-    m_hotKey = text;
+    // Kept as the portable shortcut text, so it reads back the same at the next start.
+    m_hotKey = platform::HotKeyToText(platform::HotKeyFromText(text));
     RegisterPopupHotKey();
 }
 
-void TMainFm::RegisterPopupHotKey() {}
+void TMainFm::RegisterPopupHotKey()
+{
+    if (!m_hotKeyGrab) {
+        m_hotKeyGrab = new platform::GlobalHotKey(this);
+        connect(m_hotKeyGrab, &platform::GlobalHotKey::activated, this, [this] {
+            if (isVisible())
+                RaiseMainWindow();
+            else
+                Hide1Click();
+        });
+    }
+    // An unreadable text registers nothing.
+    m_hotKeyGrab->setShortcut(platform::HotKeyFromText(m_hotKey));
+}
 
 void TMainFm::watchTrayHost()
 {

@@ -74,7 +74,7 @@ lan_output() { cat "$LAN_DIR/out$1"; }
 
 # lan_expect i TEXT [SECONDS]: waits until peer i printed a line equal to TEXT.
 lan_expect() {
-  local i=$1 text=$2 limit=${3:-5} t=0
+  local i=$1 text=$2 limit=${3:-15} t=0
   while [ "$t" -lt $(( limit * 10 )) ]; do
     grep -qxF -- "$text" "$LAN_DIR/out$i" 2>/dev/null && { LAN_PASSES=$((LAN_PASSES + 1)); return 0; }
     sleep 0.1; t=$((t + 1))
@@ -87,7 +87,7 @@ lan_expect() {
 
 # lan_expect_re i REGEX [SECONDS]: as lan_expect, for a line matching REGEX.
 lan_expect_re() {
-  local i=$1 re=$2 limit=${3:-5} t=0
+  local i=$1 re=$2 limit=${3:-15} t=0
   while [ "$t" -lt $(( limit * 10 )) ]; do
     grep -qE -- "$re" "$LAN_DIR/out$i" 2>/dev/null && { LAN_PASSES=$((LAN_PASSES + 1)); return 0; }
     sleep 0.1; t=$((t + 1))

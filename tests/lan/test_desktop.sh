@@ -35,7 +35,7 @@ DESK=$!
 LAN_PIDS+=($DESK)
 
 echo "== the desktop program joins"
-lan_expect 2 $'#Main\tDesk joins the net' 10
+lan_expect 2 $'#Main\tDesk joins the net' 30
 lan_expect 3 $'#Main\tDesk joins the net'
 sleep 0.5
 lan_send 2 'say #Talks hello desk'

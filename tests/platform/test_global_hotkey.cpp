@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
+#include <memory>
 #include <optional>
 
 #ifdef QUORVELLE_HAVE_XCB
@@ -29,6 +30,7 @@ namespace {
 // The test runs itself again under X with this flag, to hold a key like the program would.
 constexpr char kChildFlag[] = "--x11-child";
 constexpr int kWaitMs = 10000;
+const QByteArrayList kOnce = {"activated 0"};
 
 void Say(const char* line)
 {
@@ -37,14 +39,21 @@ void Say(const char* line)
     std::fflush(stdout);
 }
 
-// Registers the shortcut, answers "ready 1" or "ready 0", prints "activated" on each
-// press; reads "unregister" and "quit" from standard input.
-int RunChild(int argc, char** argv, const QString& shortcut)
+// Registers each shortcut and answers "ready " with a 1 or 0 for each, prints
+// "activated N" on each press of the Nth; reads "unregister" and "quit" from standard input.
+int RunChild(int argc, char** argv, const QStringList& shortcuts)
 {
     QGuiApplication app(argc, argv);
-    GlobalHotKey key;
-    QObject::connect(&key, &GlobalHotKey::activated, [] { Say("activated"); });
-    Say(key.setShortcut(HotKeyFromText(shortcut)) ? "ready 1" : "ready 0");
+    std::vector<std::unique_ptr<GlobalHotKey>> keys;
+    QByteArray ready = "ready ";
+    for (const QString& shortcut : shortcuts) {
+        auto key = std::make_unique<GlobalHotKey>();
+        const QByteArray line = "activated " + QByteArray::number(keys.size());
+        QObject::connect(key.get(), &GlobalHotKey::activated, [line] { Say(line.constData()); });
+        ready += key->setShortcut(HotKeyFromText(shortcut)) ? '1' : '0';
+        keys.push_back(std::move(key));
+    }
+    Say(ready.constData());
 #ifdef QUORVELLE_HAVE_XCB
     QByteArray input;
     QSocketNotifier commands(STDIN_FILENO, QSocketNotifier::Read);
@@ -59,8 +68,12 @@ int RunChild(int argc, char** argv, const QString& shortcut)
         for (qsizetype end; (end = input.indexOf('\n')) >= 0; input.remove(0, end + 1)) {
             const QByteArray command = input.left(end);
             if (command == "unregister") {
-                key.unregister();
-                Say(key.isActive() ? "unregistered 0" : "unregistered 1");
+                bool active = false;
+                for (const auto& key : keys) {
+                    key->unregister();
+                    active = active || key->isActive();
+                }
+                Say(active ? "unregistered 0" : "unregistered 1");
             } else if (command == "quit") {
                 app.quit();
             }
@@ -86,6 +99,7 @@ private slots:
 #ifdef QUORVELLE_HAVE_XCB
     void pressUnderX_data();
     void pressUnderX();
+    void severalKeysInOneProgram();
     void heldByAnotherProgram();
     void partialGrabIsUndone();
     void followsKeymapChange();
@@ -176,8 +190,8 @@ public:
         }
     }
 
-    // True once the child has answered; granted() tells whether it got the key.
-    bool start(const QByteArray& display, const QString& shortcut)
+    // True once the child has answered; granted() tells whether it got every key.
+    bool start(const QByteArray& display, const QStringList& shortcuts)
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
@@ -185,9 +199,9 @@ public:
         env.remove(u"WAYLAND_DISPLAY"_s);
         m_process.setProcessEnvironment(env);
         m_process.start(QCoreApplication::applicationFilePath(),
-                        {QString::fromLatin1(kChildFlag), shortcut});
+                        QStringList{QString::fromLatin1(kChildFlag)} + shortcuts);
         const std::optional<QByteArray> ready = waitFor("ready ");
-        m_granted = ready == "ready 1";
+        m_granted = ready == "ready " + QByteArray(shortcuts.size(), '1');
         return ready.has_value();
     }
 
@@ -210,15 +224,19 @@ public:
 
     void send(QByteArrayView command) { m_process.write(command.toByteArray() + '\n'); }
 
-    // Asks the child to quit; the number of activations it printed, or -1 on a bad exit.
-    int finish()
+    // Asks the child to quit; the activations it printed, or {"bad exit"}.
+    QByteArrayList finish()
     {
         send("quit");
         m_process.waitForFinished(kWaitMs);
         read();
         if (m_process.state() != QProcess::NotRunning || m_process.exitCode() != 0)
-            return -1;
-        return int(m_lines.count("activated"));
+            return {"bad exit"};
+        QByteArrayList activations;
+        for (const QByteArray& line : std::as_const(m_lines))
+            if (line.startsWith("activated"))
+                activations.append(line);
+        return activations;
     }
 
     QByteArray diagnostics() { return m_lines.join('|') + " / " + m_process.readAllStandardError(); }
@@ -382,14 +400,32 @@ void TestGlobalHotKey::pressUnderX()
     QCOMPARE(lockState(), lockMask);
 
     Child child;
-    QVERIFY2(child.start(m_display, shortcut), child.diagnostics());
+    QVERIFY2(child.start(m_display, {shortcut}), child.diagnostics());
     QVERIFY2(child.granted(), child.diagnostics());
     for (const QString& stray : strays)
         QVERIFY(run(xdotool, {u"key"_s, stray}));
     QVERIFY(run(xdotool, {u"key"_s, press}));
     QVERIFY2(child.waitFor("activated"), child.diagnostics());
     // Events arrive in order: a stray that had activated would have been counted first.
-    QCOMPARE(child.finish(), 1);
+    QCOMPARE(child.finish(), kOnce);
+}
+
+void TestGlobalHotKey::severalKeysInOneProgram()
+{
+    if (!startX())
+        QSKIP("needs Xvfb and xdotool");
+    const QString xdotool = QStandardPaths::findExecutable(u"xdotool"_s);
+
+    // Every key's filter sees every press: each must answer to its own combination only.
+    Child child;
+    QVERIFY2(child.start(m_display, {u"Ctrl+Alt+S"_s, u"Ctrl+Alt+Shift+S"_s, u"Ctrl+Alt+D"_s}),
+             child.diagnostics());
+    QVERIFY2(child.granted(), child.diagnostics());
+    QVERIFY(run(xdotool, {u"key"_s, u"ctrl+alt+shift+s"_s}));
+    QVERIFY(run(xdotool, {u"key"_s, u"ctrl+alt+d"_s}));
+    QVERIFY(run(xdotool, {u"key"_s, u"ctrl+alt+s"_s}));
+    QVERIFY2(child.waitFor("activated 0"), child.diagnostics());
+    QCOMPARE(child.finish(), QByteArrayList({"activated 1", "activated 2", "activated 0"}));
 }
 
 void TestGlobalHotKey::heldByAnotherProgram()
@@ -399,10 +435,10 @@ void TestGlobalHotKey::heldByAnotherProgram()
     const QString xdotool = QStandardPaths::findExecutable(u"xdotool"_s);
 
     Child first;
-    QVERIFY2(first.start(m_display, u"Ctrl+Alt+S"_s), first.diagnostics());
+    QVERIFY2(first.start(m_display, {u"Ctrl+Alt+S"_s}), first.diagnostics());
     QVERIFY(first.granted());
     Child second;
-    QVERIFY2(second.start(m_display, u"Ctrl+Alt+S"_s), second.diagnostics());
+    QVERIFY2(second.start(m_display, {u"Ctrl+Alt+S"_s}), second.diagnostics());
     QVERIFY(!second.granted());
     QVERIFY(run(xdotool, {u"key"_s, u"ctrl+alt+s"_s}));
     QVERIFY(first.waitFor("activated"));
@@ -411,14 +447,14 @@ void TestGlobalHotKey::heldByAnotherProgram()
     first.send("unregister");
     QVERIFY(first.waitFor("unregistered") == "unregistered 1");
     Child third;
-    QVERIFY2(third.start(m_display, u"Ctrl+Alt+S"_s), third.diagnostics());
+    QVERIFY2(third.start(m_display, {u"Ctrl+Alt+S"_s}), third.diagnostics());
     QVERIFY(third.granted());
     QVERIFY(run(xdotool, {u"key"_s, u"ctrl+alt+s"_s}));
     QVERIFY(third.waitFor("activated"));
 
-    QCOMPARE(first.finish(), 1);
-    QCOMPARE(second.finish(), 0);
-    QCOMPARE(third.finish(), 1);
+    QCOMPARE(first.finish(), kOnce);
+    QCOMPARE(second.finish(), QByteArrayList());
+    QCOMPARE(third.finish(), kOnce);
 }
 
 void TestGlobalHotKey::partialGrabIsUndone()
@@ -434,16 +470,16 @@ void TestGlobalHotKey::partialGrabIsUndone()
     auto held = qScopeGuard([&] { ungrab(s.front(), numLockVariant); });
 
     Child refused;
-    QVERIFY2(refused.start(m_display, u"Ctrl+Alt+S"_s), refused.diagnostics());
+    QVERIFY2(refused.start(m_display, {u"Ctrl+Alt+S"_s}), refused.diagnostics());
     QVERIFY(!refused.granted());
     held.dismiss();
     ungrab(s.front(), numLockVariant);
 
     Child later;
-    QVERIFY2(later.start(m_display, u"Ctrl+Alt+S"_s), later.diagnostics());
+    QVERIFY2(later.start(m_display, {u"Ctrl+Alt+S"_s}), later.diagnostics());
     QVERIFY(later.granted());
-    QCOMPARE(refused.finish(), 0);
-    QCOMPARE(later.finish(), 0);
+    QCOMPARE(refused.finish(), QByteArrayList());
+    QCOMPARE(later.finish(), QByteArrayList());
 }
 
 void TestGlobalHotKey::followsKeymapChange()
@@ -459,7 +495,7 @@ void TestGlobalHotKey::followsKeymapChange()
     QVERIFY(!before.empty());
 
     Child child;
-    QVERIFY2(child.start(m_display, u"Ctrl+Alt+S"_s), child.diagnostics());
+    QVERIFY2(child.start(m_display, {u"Ctrl+Alt+S"_s}), child.diagnostics());
     QVERIFY(child.granted());
     QVERIFY(!tryGrab(before.front(), ctrlAlt)); // the child holds it
 
@@ -480,16 +516,21 @@ void TestGlobalHotKey::followsKeymapChange()
     QVERIFY2(activated, child.diagnostics());
     QVERIFY(tryGrab(before.front(), ctrlAlt)); // the old key is free again
     ungrab(before.front(), ctrlAlt);
-    QVERIFY(child.finish() >= 1);
+    const QByteArrayList activations = child.finish();
+    QVERIFY(!activations.isEmpty() && activations.first() == "activated 0");
 }
 
 #endif // QUORVELLE_HAVE_XCB
 
 int main(int argc, char** argv)
 {
-    for (int i = 1; i + 1 < argc; ++i)
-        if (qstrcmp(argv[i], kChildFlag) == 0)
-            return RunChild(argc, argv, QString::fromLocal8Bit(argv[i + 1]));
+    for (int i = 1; i < argc; ++i)
+        if (qstrcmp(argv[i], kChildFlag) == 0) {
+            QStringList shortcuts;
+            for (int k = i + 1; k < argc; ++k)
+                shortcuts.append(QString::fromLocal8Bit(argv[k]));
+            return RunChild(argc, argv, shortcuts);
+        }
     QApplication app(argc, argv);
     TestGlobalHotKey test;
     return QTest::qExec(&test, argc, argv);
