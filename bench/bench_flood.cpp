@@ -15,7 +15,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUdpSocket>
-
 #include <cstdio>
 
 using namespace quorvelle;

@@ -12,19 +12,23 @@ source tests/lan/lan.sh
 
 lan_setup 5
 TABLE=(--broadcast "$LAN_SUBNET.255")
-DESK="$LAN_DIR/desk"
-mkdir -p "$DESK/config/Halvorenwerk" "$DESK/runtime"
-chmod 700 "$DESK/runtime"
-printf '[Settings]\nNickName=Maren\nUDPPort=%s\nLogsDir=%s/logs/\nSubject=Release on Friday: please test the new build\nSubjBy=Maren\nSubjDateTime=[06.12.2026 - 09:15:00]\nUpdateOnPopup=0\n[Sizes]\nChatWidth=640\nChatHeight=420\n[AddrList]\n%s.255=\n' \
-  "$LAN_PORT" "$DESK" "$LAN_SUBNET" >"$DESK/config/Halvorenwerk/Quorvelle.ini"
-
 ip netns exec "${LAN_ID}h1" Xvfb :58 -screen 0 760x500x24 -nolisten tcp >/dev/null 2>&1 &
 LAN_PIDS+=($!)
 sleep 1
-ip netns exec "${LAN_ID}h1" env QT_QPA_PLATFORM=xcb DISPLAY=:58 XDG_CONFIG_HOME="$DESK/config" \
-  XDG_DATA_HOME="$DESK/data" XDG_RUNTIME_DIR="$DESK/runtime" DBUS_SESSION_BUS_ADDRESS=disabled: \
-  "$QUORVELLE" >"$LAN_DIR/desk.out" 2>&1 &
-LAN_PIDS+=($!)
+export QT_QPA_PLATFORM=xcb DISPLAY=:58
+lan_start_desktop 1 "[Settings]
+NickName=Maren
+UDPPort=$LAN_PORT
+LogsDir=$LAN_DIR/desk1/logs/
+Subject=Release on Friday: please test the new build
+SubjBy=Maren
+SubjDateTime=[06.12.2026 - 09:15:00]
+UpdateOnPopup=0
+[Sizes]
+ChatWidth=640
+ChatHeight=420
+[AddrList]
+$LAN_SUBNET.255="
 sleep 2
 lan_start_peer 2 --nick Tobias --status 0 "${TABLE[@]}"
 lan_start_peer 3 --nick Ilse --status 1 "${TABLE[@]}"

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QLoggingCategory>
 #include <optional>
+#include <utility>
 
 #if defined(Q_OS_WIN)
 #ifndef NOMINMAX
@@ -94,31 +95,23 @@ xcb_connection_t* XConnection()
     return x11 ? x11->connection() : nullptr;
 }
 
+// Keys without a character, by their X names.
+constexpr std::pair<int, xcb_keysym_t> kNamedKeySyms[] = {
+    {Qt::Key_Space, XK_space},   {Qt::Key_Return, XK_Return}, {Qt::Key_Enter, XK_KP_Enter},
+    {Qt::Key_Escape, XK_Escape}, {Qt::Key_Tab, XK_Tab},       {Qt::Key_Backspace, XK_BackSpace},
+    {Qt::Key_Insert, XK_Insert}, {Qt::Key_Delete, XK_Delete}, {Qt::Key_Home, XK_Home},
+    {Qt::Key_End, XK_End},       {Qt::Key_PageUp, XK_Prior},  {Qt::Key_PageDown, XK_Next},
+    {Qt::Key_Left, XK_Left},     {Qt::Key_Up, XK_Up},         {Qt::Key_Right, XK_Right},
+    {Qt::Key_Down, XK_Down},     {Qt::Key_Pause, XK_Pause},   {Qt::Key_Print, XK_Print},
+};
+
 xcb_keysym_t KeySym(int key)
 {
     if (key >= Qt::Key_F1 && key <= Qt::Key_F35)
         return XK_F1 + xcb_keysym_t(key - Qt::Key_F1);
-    switch (key) {
-    case Qt::Key_Space: return XK_space;
-    case Qt::Key_Return: return XK_Return;
-    case Qt::Key_Enter: return XK_KP_Enter;
-    case Qt::Key_Escape: return XK_Escape;
-    case Qt::Key_Tab: return XK_Tab;
-    case Qt::Key_Backspace: return XK_BackSpace;
-    case Qt::Key_Insert: return XK_Insert;
-    case Qt::Key_Delete: return XK_Delete;
-    case Qt::Key_Home: return XK_Home;
-    case Qt::Key_End: return XK_End;
-    case Qt::Key_PageUp: return XK_Prior;
-    case Qt::Key_PageDown: return XK_Next;
-    case Qt::Key_Left: return XK_Left;
-    case Qt::Key_Up: return XK_Up;
-    case Qt::Key_Right: return XK_Right;
-    case Qt::Key_Down: return XK_Down;
-    case Qt::Key_Pause: return XK_Pause;
-    case Qt::Key_Print: return XK_Print;
-    default: break;
-    }
+    for (const auto& [qt, sym] : kNamedKeySyms)
+        if (qt == key)
+            return sym;
     // Latin-1 keysyms are the code points; Qt names letters by their capitals.
     if (key > 0x20 && key <= 0xff)
         return QChar(key).toLower().unicode();
@@ -166,8 +159,8 @@ struct KeyBinding
 std::optional<KeyBinding> Bind(xcb_connection_t* c, QKeyCombination combination)
 {
     const Qt::KeyboardModifiers qtModifiers = combination.keyboardModifiers();
-    if (qtModifiers & ~(Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier |
-                        Qt::MetaModifier)) {
+    if (qtModifiers &
+        ~(Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier | Qt::MetaModifier)) {
         qCInfo(lcHotKey) << "no global key with keypad or group modifiers:"
                          << QKeySequence(combination).toString(QKeySequence::PortableText);
         return std::nullopt;
@@ -180,7 +173,7 @@ std::optional<KeyBinding> Bind(xcb_connection_t* c, QKeyCombination combination)
     if (qtModifiers & Qt::ShiftModifier)
         binding.modifiers |= XCB_MOD_MASK_SHIFT;
     if (qtModifiers & Qt::MetaModifier)
-
+        binding.modifiers |= XCB_MOD_MASK_4;
 
     const xcb_keysym_t sym = KeySym(combination.key());
     if (sym == XK_VoidSymbol) {
@@ -195,8 +188,7 @@ std::optional<KeyBinding> Bind(xcb_connection_t* c, QKeyCombination combination)
                          << QKeySequence(combination).toString(QKeySequence::PortableText);
         return std::nullopt;
     }
-    const auto map =
-        Take(xcb_get_modifier_mapping_reply(c, xcb_get_modifier_mapping(c), nullptr));
+    const auto map = Take(xcb_get_modifier_mapping_reply(c, xcb_get_modifier_mapping(c), nullptr));
     // Num Lock is Mod2 on nearly every map; a map without it loses nothing by the extra grabs.
     const quint16 numLock = ModifierOf(map.get(), symbols.get(), XK_Num_Lock);
     const quint16 scrollLock = ModifierOf(map.get(), symbols.get(), XK_Scroll_Lock);
@@ -229,8 +221,8 @@ std::vector<xcb_window_t> Roots(xcb_connection_t* c)
 quint8 XkbFirstEvent(xcb_connection_t* c)
 {
     static constexpr char name[] = "XKEYBOARD";
-    const auto reply = Take(xcb_query_extension_reply(
-        c, xcb_query_extension(c, sizeof name - 1, name), nullptr));
+    const auto reply =
+        Take(xcb_query_extension_reply(c, xcb_query_extension(c, sizeof name - 1, name), nullptr));
     return reply && reply->present ? reply->first_event : 0;
 }
 
@@ -238,33 +230,25 @@ quint8 XkbFirstEvent(xcb_connection_t* c)
 
 #if defined(Q_OS_WIN)
 
+// Keys without a character, by their virtual key codes.
+constexpr std::pair<int, UINT> kNamedVirtualKeys[] = {
+    {Qt::Key_Space, VK_SPACE},   {Qt::Key_Return, VK_RETURN}, {Qt::Key_Enter, VK_RETURN},
+    {Qt::Key_Escape, VK_ESCAPE}, {Qt::Key_Tab, VK_TAB},       {Qt::Key_Backspace, VK_BACK},
+    {Qt::Key_Insert, VK_INSERT}, {Qt::Key_Delete, VK_DELETE}, {Qt::Key_Home, VK_HOME},
+    {Qt::Key_End, VK_END},       {Qt::Key_PageUp, VK_PRIOR},  {Qt::Key_PageDown, VK_NEXT},
+    {Qt::Key_Left, VK_LEFT},     {Qt::Key_Up, VK_UP},         {Qt::Key_Right, VK_RIGHT},
+    {Qt::Key_Down, VK_DOWN},     {Qt::Key_Pause, VK_PAUSE},   {Qt::Key_Print, VK_SNAPSHOT},
+};
+
 UINT VirtualKey(int key)
 {
     if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
         return UINT(key); // the virtual keys of letters and digits are their ASCII capitals
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
         return VK_F1 + UINT(key - Qt::Key_F1);
-    switch (key) {
-    case Qt::Key_Space: return VK_SPACE;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return VK_RETURN;
-    case Qt::Key_Escape: return VK_ESCAPE;
-    case Qt::Key_Tab: return VK_TAB;
-    case Qt::Key_Backspace: return VK_BACK;
-    case Qt::Key_Insert: return VK_INSERT;
-    case Qt::Key_Delete: return VK_DELETE;
-    case Qt::Key_Home: return VK_HOME;
-    case Qt::Key_End: return VK_END;
-    case Qt::Key_PageUp: return VK_PRIOR;
-    case Qt::Key_PageDown: return VK_NEXT;
-    case Qt::Key_Left: return VK_LEFT;
-    case Qt::Key_Up: return VK_UP;
-    case Qt::Key_Right: return VK_RIGHT;
-    case Qt::Key_Down: return VK_DOWN;
-    case Qt::Key_Pause: return VK_PAUSE;
-    case Qt::Key_Print: return VK_SNAPSHOT;
-    default: break;
-    }
+    for (const auto& [qt, vk] : kNamedVirtualKeys)
+        if (qt == key)
+            return vk;
     // Punctuation sits on different keys per layout: ask the current one.
     if (key > 0x20 && key <= 0xff) {
         const SHORT scan = VkKeyScanW(wchar_t(QChar(key).toLower().unicode()));
@@ -282,7 +266,12 @@ UINT VirtualKey(int key)
 
 struct GlobalHotKey::Native
 {
-    enum class Event { Other, Activation, KeymapChange };
+    enum class Event
+    {
+        Other,
+        Activation,
+        KeymapChange
+    };
 
     KeyBinding binding;
     QKeyCombination combination;
@@ -320,10 +309,10 @@ struct GlobalHotKey::Native
                 for (quint16 locks : LockCombinations(binding->ignored)) {
                     const quint16 modifiers = binding->modifiers | locks;
                     // Not owner events: even our own focused window sees the press on the root.
-                    pending.push_back({root, keycode, modifiers,
-                                       xcb_grab_key_checked(c, 0, root, modifiers, keycode,
-                                                            XCB_GRAB_MODE_ASYNC,
-                                                            XCB_GRAB_MODE_ASYNC)});
+                    pending.push_back(
+                        {root, keycode, modifiers,
+                         xcb_grab_key_checked(c, 0, root, modifiers, keycode, XCB_GRAB_MODE_ASYNC,
+                                              XCB_GRAB_MODE_ASYNC)});
                 }
         quint8 refusal = 0;
         for (Pending& p : pending) {
@@ -370,11 +359,10 @@ struct GlobalHotKey::Native
         if (type == XCB_KEY_PRESS) {
             const auto* key = static_cast<const xcb_key_press_event_t*>(message);
             const quint16 state = key->state & kModifierBits & quint16(~binding.ignored);
-            const bool ours =
-                std::find(roots.begin(), roots.end(), key->event) != roots.end() &&
-                std::find(binding.keycodes.begin(), binding.keycodes.end(), key->detail) !=
-                    binding.keycodes.end() &&
-                state == binding.modifiers;
+            const bool ours = std::find(roots.begin(), roots.end(), key->event) != roots.end() &&
+                              std::find(binding.keycodes.begin(), binding.keycodes.end(),
+                                        key->detail) != binding.keycodes.end() &&
+                              state == binding.modifiers;
             return ours ? Event::Activation : Event::Other;
         }
         if (type == XCB_MAPPING_NOTIFY) {
@@ -404,7 +392,12 @@ struct GlobalHotKey::Native
 
 struct GlobalHotKey::Native
 {
-    enum class Event { Other, Activation, KeymapChange };
+    enum class Event
+    {
+        Other,
+        Activation,
+        KeymapChange
+    };
 
     int id = 0;
 
@@ -413,8 +406,8 @@ struct GlobalHotKey::Native
         const QString text = QKeySequence(combination).toString(QKeySequence::PortableText);
         const Qt::KeyboardModifiers qtModifiers = combination.keyboardModifiers();
         const UINT key = VirtualKey(combination.key());
-        if (key == 0 || (qtModifiers & ~(Qt::ControlModifier | Qt::AltModifier |
-                                         Qt::ShiftModifier | Qt::MetaModifier))) {
+        if (key == 0 || (qtModifiers & ~(Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier |
+                                         Qt::MetaModifier))) {
             qCInfo(lcHotKey) << "no global key for" << text;
             return nullptr;
         }
@@ -442,8 +435,7 @@ struct GlobalHotKey::Native
             if (error == ERROR_HOTKEY_ALREADY_REGISTERED)
                 qCInfo(lcHotKey) << "another program holds the key" << text;
             else
-                qCInfo(lcHotKey) << "the system refused the key" << text << "with error"
-                                 << error;
+                qCInfo(lcHotKey) << "the system refused the key" << text << "with error" << error;
             return nullptr;
         }
         auto native = std::make_unique<Native>();
@@ -451,7 +443,10 @@ struct GlobalHotKey::Native
         return native;
     }
 
-    void release() const { UnregisterHotKey(nullptr, id); }
+    void release() const
+    {
+        UnregisterHotKey(nullptr, id);
+    }
 
     Event classify(const QByteArray& eventType, void* message) const
     {
@@ -459,17 +454,25 @@ struct GlobalHotKey::Native
             return Event::Other;
         const auto* msg = static_cast<const MSG*>(message);
         return msg->message == WM_HOTKEY && msg->wParam == WPARAM(id) ? Event::Activation
-                                                                       : Event::Other;
+                                                                      : Event::Other;
     }
 
-    bool keymapMoved() const { return false; }
+    bool keymapMoved() const
+    {
+        return false;
+    }
 };
 
 #else
 
 struct GlobalHotKey::Native
 {
-    enum class Event { Other, Activation, KeymapChange };
+    enum class Event
+    {
+        Other,
+        Activation,
+        KeymapChange
+    };
 
     static std::unique_ptr<Native> acquire(QKeyCombination)
     {
@@ -575,7 +578,8 @@ bool GlobalHotKey::nativeEventFilter(const QByteArray& eventType, void* message,
 
 QKeySequence HotKeyFromText(const QString& text)
 {
-    const QKeySequence parsed = QKeySequence::fromString(text.trimmed(), QKeySequence::PortableText);
+    const QKeySequence parsed =
+        QKeySequence::fromString(text.trimmed(), QKeySequence::PortableText);
     const std::optional<QKeyCombination> combination = SingleCombination(parsed);
     return combination ? QKeySequence(*combination) : QKeySequence();
 }

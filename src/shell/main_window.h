@@ -95,6 +95,8 @@ private:
     void ChangeStatus(QChar status);
     void wireUsersList();
     void UserPopupPopup();
+    void MessMenuClick();
+    void MassMessage1Click();
     void Chat1Click();
     void Beep1Click();
     void RequestINFO1Click();

@@ -25,6 +25,12 @@ void TMainFm::wireUsersList()
         m_menu->userPopup()->popup(at);
     });
     connect(list, &TUsersList::escapePressed, this, &TMainFm::Hide1Click);
+    connect(list, &TUsersList::messageRequested, this, &TMainFm::MessMenuClick);
+    connect(list, &TUsersList::massMessageRequested, this, &TMainFm::MassMessage1Click);
+    for (const QString& name : {u"MessMenu"_s, u"MessTwin"_s})
+        m.setHandler(name, [this] { MessMenuClick(); });
+    for (const QString& name : {u"MassMessage1"_s, u"MassTwin"_s})
+        m.setHandler(name, [this] { MassMessage1Click(); });
     // While the list has the focus, Enter opens the private chat.
     connect(list, &TUsersList::focusChanged, this, [this](bool focused) {
         const bool enter = focused && m_session->registry().count() > 0;
@@ -63,6 +69,12 @@ void TMainFm::UserPopupPopup()
     m_menu->item(u"RequestINFO1"_s)->setEnabled(on.info);
     // Message, mass message, files: their windows come later and stay disabled.
 }
+
+// Every way to a message window comes through these two. The message windows are
+// not built yet, so for now they open nothing.
+void TMainFm::MessMenuClick() {}
+
+void TMainFm::MassMessage1Click() {}
 
 void TMainFm::Chat1Click()
 {

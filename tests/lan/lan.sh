@@ -72,30 +72,41 @@ lan_start_peer() {
 lan_send() { local i=$1; shift; echo "$*" >&$((10 + i)); }
 lan_output() { cat "$LAN_DIR/out$1"; }
 
-# lan_expect i TEXT [SECONDS]: waits until peer i printed a line equal to TEXT.
-lan_expect() {
-  local i=$1 text=$2 limit=${3:-15} t=0
+# lan_wait_file FILE GREP-OPTION PATTERN SECONDS WHAT: waits until FILE holds a
+# line matching PATTERN; counts a pass, or a failure showing the file.
+lan_wait_file() {
+  local file=$1 option=$2 pattern=$3 limit=$4 what=$5 t=0
   while [ "$t" -lt $(( limit * 10 )) ]; do
-    grep -qxF -- "$text" "$LAN_DIR/out$i" 2>/dev/null && { LAN_PASSES=$((LAN_PASSES + 1)); return 0; }
+    tr -d '\r' <"$file" 2>/dev/null | grep -q "$option" -- "$pattern" \
+      && { LAN_PASSES=$((LAN_PASSES + 1)); return 0; }
     sleep 0.1; t=$((t + 1))
   done
-  echo "FAIL: peer $i never printed: $text"
-  echo "--- peer $i printed:"; sed 's/^/    /' "$LAN_DIR/out$i"
+  echo "FAIL: $what never showed: $pattern"
+  echo "--- $what holds:"; sed 's/^/    /' "$file" 2>/dev/null
   LAN_FAILS=$((LAN_FAILS + 1))
   return 1
 }
 
-# lan_expect_re i REGEX [SECONDS]: as lan_expect, for a line matching REGEX.
-lan_expect_re() {
-  local i=$1 re=$2 limit=${3:-15} t=0
-  while [ "$t" -lt $(( limit * 10 )) ]; do
-    grep -qE -- "$re" "$LAN_DIR/out$i" 2>/dev/null && { LAN_PASSES=$((LAN_PASSES + 1)); return 0; }
-    sleep 0.1; t=$((t + 1))
-  done
-  echo "FAIL: peer $i never printed a line matching: $re"
-  echo "--- peer $i printed:"; sed 's/^/    /' "$LAN_DIR/out$i"
-  LAN_FAILS=$((LAN_FAILS + 1))
-  return 1
+# lan_expect i TEXT [SECONDS]: waits until peer i printed a line equal to TEXT.
+lan_expect() { lan_wait_file "$LAN_DIR/out$1" -xF "$2" "${3:-15}" "peer $1"; }
+# lan_expect_re i REGEX [SECONDS]: the same, for a line matching REGEX.
+lan_expect_re() { lan_wait_file "$LAN_DIR/out$1" -E "$2" "${3:-15}" "peer $1"; }
+
+# lan_start_desktop i INI-LINES: the desktop program on host i with its own
+# configuration, data and runtime directories; the settings file holds
+# INI-LINES. Sets DESK_DIR and DESK_PID. DISPLAY and QT_QPA_PLATFORM come from
+# the caller's environment.
+lan_start_desktop() {
+  local i=$1 ini=$2
+  DESK_DIR="$LAN_DIR/desk$i"
+  mkdir -p "$DESK_DIR/config/Halvorenwerk" "$DESK_DIR/runtime"
+  chmod 700 "$DESK_DIR/runtime"
+  printf '%s\n' "$ini" >"$DESK_DIR/config/Halvorenwerk/Quorvelle.ini"
+  ip netns exec "${LAN_ID}h$i" env XDG_CONFIG_HOME="$DESK_DIR/config" \
+    XDG_DATA_HOME="$DESK_DIR/data" XDG_RUNTIME_DIR="$DESK_DIR/runtime" \
+    DBUS_SESSION_BUS_ADDRESS=disabled: "$QUORVELLE" >"$DESK_DIR/out" 2>&1 &
+  DESK_PID=$!
+  LAN_PIDS+=("$DESK_PID")
 }
 
 # lan_count i TEXT N: peer i printed TEXT exactly N times.

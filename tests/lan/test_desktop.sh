@@ -11,28 +11,28 @@ source "$(dirname "$0")/lan.sh"
 
 lan_setup 3
 TABLE=(--broadcast "$LAN_SUBNET.255")
-HOME_DIR="$LAN_DIR/desk"
-mkdir -p "$HOME_DIR/config/Halvorenwerk" "$HOME_DIR/runtime"
-chmod 700 "$HOME_DIR/runtime"
-printf '[Settings]\nNickName=Desk\nUDPPort=%s\nLogsDir=%s/logs/\nSubject=Welcome all\nSubjDateTime=[01.01.2026 - 12:00:00]\nSubjBy=Desk\nUpdateOnPopup=0\n[AddrList]\n%s.255=\n' \
-  "$LAN_PORT" "$HOME_DIR" "$LAN_SUBNET" >"$HOME_DIR/config/Halvorenwerk/Quorvelle.ini"
-
 lan_start_peer 2 --nick Bob "${TABLE[@]}"
 lan_start_peer 3 --nick Carl "${TABLE[@]}"
 lan_expect 2 $'#Main\tCarl joins the net'
 
-platform=offscreen
+export QT_QPA_PLATFORM=offscreen DISPLAY=:57
 if [ -n "$SHOT" ] && command -v Xvfb >/dev/null; then
   ip netns exec "${LAN_ID}h1" Xvfb :57 -screen 0 900x600x24 -nolisten tcp >/dev/null 2>&1 &
   LAN_PIDS+=($!)
   sleep 1
-  platform=xcb
+  QT_QPA_PLATFORM=xcb
 fi
-ip netns exec "${LAN_ID}h1" env QT_QPA_PLATFORM=$platform DISPLAY=:57 XDG_CONFIG_HOME="$HOME_DIR/config" \
-  XDG_DATA_HOME="$HOME_DIR/data" XDG_RUNTIME_DIR="$HOME_DIR/runtime" \
-  DBUS_SESSION_BUS_ADDRESS=disabled: "$QUORVELLE" >"$LAN_DIR/desk.out" 2>&1 &
-DESK=$!
-LAN_PIDS+=($DESK)
+lan_start_desktop 1 "[Settings]
+NickName=Desk
+UDPPort=$LAN_PORT
+LogsDir=$LAN_DIR/desk1/logs/
+Subject=Welcome all
+SubjDateTime=[01.01.2026 - 12:00:00]
+SubjBy=Desk
+UpdateOnPopup=0
+[AddrList]
+$LAN_SUBNET.255="
+DESK=$DESK_PID
 
 echo "== the desktop program joins"
 lan_expect 2 $'#Main\tDesk joins the net' 30
@@ -43,18 +43,9 @@ lan_send 3 'say #Main carl here'
 lan_send 2 'private Desk'
 lan_send 2 'say Desk psst'
 lan_send 3 'say #Other nobody hears this'
-LOGS="$HOME_DIR/logs"
+LOGS="$DESK_DIR/logs"
 stamp='\[[0-9][0-9]:[0-9][0-9]\] '
-# check_log_re FILE REGEX: waits until the desktop's log FILE holds a matching line.
-check_log_re() {
-  local t=0
-  while [ "$t" -lt 100 ]; do
-    tr -d '\r' <"$LOGS/$1" 2>/dev/null | grep -qE -- "$2" && { LAN_PASSES=$((LAN_PASSES + 1)); return 0; }
-    sleep 0.1; t=$((t + 1))
-  done
-  echo "FAIL: $1 lacks a line like: $2"; sed 's/^/    /' "$LOGS/$1" 2>/dev/null
-  LAN_FAILS=$((LAN_FAILS + 1))
-}
+check_log_re() { lan_wait_file "$LOGS/$1" -E "$2" 10 "log $1"; }
 check_log_re '#Talks.log' "^${stamp}<Bob> hello desk$"
 check_log_re '#Main.log' "^${stamp}<Carl> carl here$"
 check_log_re 'Bob.log' "^${stamp}<Bob> psst$"
@@ -62,7 +53,7 @@ check_log_re 'Bob.log' "^${stamp}Chat with Bob$"
 check_log_re '#Main.log' "^\[[0-9]{2}\.[0-9]{2}\.[0-9]{4}\]$"
 if [ -e "$LOGS/#Other.log" ]; then echo "FAIL: a channel that is not open was logged"; LAN_FAILS=$((LAN_FAILS + 1)); else LAN_PASSES=$((LAN_PASSES + 1)); fi
 
-if [ -n "$SHOT" ] && [ "$platform" = xcb ]; then
+if [ -n "$SHOT" ] && [ "$QT_QPA_PLATFORM" = xcb ]; then
   lan_run 1 env DISPLAY=:57 xdotool search --name "Quorvelle" windowactivate 2>/dev/null
   sleep 1
   lan_run 1 env DISPLAY=:57 import -window root "$SHOT" && echo "screenshot: $SHOT"
@@ -72,7 +63,7 @@ echo "== SIGTERM"
 kill -TERM "$DESK"
 code=0
 wait "$DESK" || code=$?
-if [ "$code" -eq 0 ]; then LAN_PASSES=$((LAN_PASSES + 1)); else echo "FAIL: exit code $code"; cat "$LAN_DIR/desk.out"; LAN_FAILS=$((LAN_FAILS + 1)); fi
+if [ "$code" -eq 0 ]; then LAN_PASSES=$((LAN_PASSES + 1)); else echo "FAIL: exit code $code"; cat "$DESK_DIR/out"; LAN_FAILS=$((LAN_FAILS + 1)); fi
 lan_expect 2 $'Desk\tDesk leaves the chat'
 lan_expect 2 $'#Talks\tDesk leaves the channel'
 lan_expect 2 $'#Main\tDesk leaves the net'
@@ -81,7 +72,7 @@ talks=$(grep -nxF $'#Talks\tDesk leaves the channel' "$LAN_DIR/out2" | cut -d: -
 net=$(grep -nxF $'#Main\tDesk leaves the net' "$LAN_DIR/out2" | cut -d: -f1)
 if [ -n "$talks" ] && [ -n "$net" ] && [ "$talks" -lt "$net" ]; then LAN_PASSES=$((LAN_PASSES + 1));
 else echo "FAIL: leave packets out of order"; LAN_FAILS=$((LAN_FAILS + 1)); fi
-ini="$HOME_DIR/config/Halvorenwerk/Quorvelle.ini"
+ini="$DESK_DIR/config/Halvorenwerk/Quorvelle.ini"
 for line in 'NickName=Desk' "UDPPort=$LAN_PORT" 'JLNet=1' 'ActiveChanel=2'; do
   if grep -qxF -- "$line" "$ini"; then LAN_PASSES=$((LAN_PASSES + 1)); else echo "FAIL: settings lack $line"; LAN_FAILS=$((LAN_FAILS + 1)); fi
 done
