@@ -196,6 +196,9 @@ public:
         env.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
         env.insert(u"DISPLAY"_s, QString::fromLatin1(display));
         env.remove(u"WAYLAND_DISPLAY"_s);
+        // Under the leak checker the X platform plugin's own allocations at exit
+        // would turn a clean quit into a failure; this test is about the key.
+        env.insert(u"ASAN_OPTIONS"_s, env.value(u"ASAN_OPTIONS"_s) + u":detect_leaks=0"_s);
         m_process.setProcessEnvironment(env);
         m_process.start(QCoreApplication::applicationFilePath(),
                         QStringList{QString::fromLatin1(kChildFlag)} + shortcuts);
