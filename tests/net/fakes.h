@@ -20,6 +20,15 @@ struct SentPacket
 class FakeLink : public net::PacketLink
 {
 public:
+    // "nick|packet" per send, "*" for a broadcast.
+    QStringList texts() const
+    {
+        QStringList out;
+        for (const SentPacket& s : sent)
+            out.append((s.broadcast ? QStringLiteral("*") : s.nick) + QLatin1Char('|') +
+                       QString::fromLatin1(s.packet));
+        return out;
+    }
     void SendBroadcast(const QByteArray& packet) override { sent.append({packet, {}, true}); }
     void SendToUser(const QByteArray& packet, const QString& nick) override
     {

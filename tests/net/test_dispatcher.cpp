@@ -62,13 +62,6 @@ struct Peer
             out.append(u"%1|%2|%3|%4"_s.arg(l.conversation, l.nick, l.text).arg(int(l.colour)));
         return out;
     }
-    QStringList sentTexts() const
-    {
-        QStringList out;
-        for (const SentPacket& s : link.sent)
-            out.append((s.broadcast ? u"*"_s : s.nick) + u'|' + QString::fromLatin1(s.packet));
-        return out;
-    }
 };
 
 } // namespace
@@ -197,7 +190,7 @@ void TestDispatcher::commands()
     peer.receive(packet);
     QCOMPARE(peer.lineTexts(), lines);
     QCOMPARE(peer.surface.sounds, sounds);
-    QCOMPARE(peer.sentTexts(), sent);
+    QCOMPARE(peer.link.texts(), sent);
     QCOMPARE(peer.surface.messages, messages);
 }
 
@@ -216,7 +209,7 @@ void TestDispatcher::switchesHideLinesButNotEffects()
     peer.receive("/$Bob/");
     QVERIFY(peer.surface.lines.isEmpty());
     QCOMPARE(peer.surface.sounds, (QList<int>{0, 2, 12, 7, 8, 1}));
-    QCOMPARE(peer.sentTexts(), QStringList{u"Bob|/bMe/Bob"_s});
+    QCOMPARE(peer.link.texts(), QStringList{u"Bob|/bMe/Bob"_s});
     QCOMPARE(peer.state.SubjectText, u"topic"_s);
     QCOMPARE(peer.registry.FindUser(u"Bob"_s), -1);
 }
@@ -368,7 +361,7 @@ void TestDispatcher::informationRequestAndReply()
     peer.know(u"Bob"_s);
     peer.state.SysInfo = false;
     peer.receive("/IBob//IMe//iN/SMP");
-    QCOMPARE(peer.sentTexts(),
+    QCOMPARE(peer.link.texts(),
              QStringList{u"Bob|/iMe//iBob//iN//iMP//i1.2.3.4//i//i42//i1024//ied/a/b"_s});
 
     peer.receive("/iBob//iMe//i7//iSMP//i9.9.9.9//iPC//i50//i2048//ibash/t/i/tle");

@@ -28,13 +28,6 @@ struct Sender
         state.MyNick = u"Me"_s;
         state.MyStatus = u'1';
     }
-    QStringList sent() const
-    {
-        QStringList out;
-        for (const SentPacket& s : link.sent)
-            out.append((s.broadcast ? u"*"_s : s.nick) + u'|' + QString::fromLatin1(s.packet));
-        return out;
-    }
 };
 
 } // namespace
@@ -179,7 +172,7 @@ void TestOutgoing::actions()
         a.AskSubject();
         break;
     }
-    QCOMPARE(s.sent(), sent);
+    QCOMPARE(s.link.texts(), sent);
 }
 
 void TestOutgoing::nickChange_data()
@@ -210,7 +203,8 @@ void TestOutgoing::nickChange()
     QCOMPARE(sent, accepted);
     QCOMPARE(s.state.NickChangePending, accepted);
     QCOMPARE(s.state.MyNick, u"Me"_s); // changes only when the rename comes back
-    QCOMPARE(s.sent(), accepted ? QStringList{u"*|/&Me//&"_s + nick + u"/1"_s} : QStringList{});
+    QCOMPARE(s.link.texts(),
+             accepted ? QStringList{u"*|/&Me//&"_s + nick + u"/1"_s} : QStringList{});
 }
 
 void TestOutgoing::subjectAndStatus()
@@ -225,7 +219,7 @@ void TestOutgoing::subjectAndStatus()
     QCOMPARE(s.state.SubjectAuthor, u"Me"_s);
     QCOMPARE(s.state.SubjectTime, u"[02.01.2026 - 03:04:05]"_s);
     QCOMPARE(s.state.SubjectText, u"news"_s);
-    QCOMPARE(s.sent(), (QStringList{u"*|/_Me/2"_s, u"*|/^Me/news (Me) "_s}));
+    QCOMPARE(s.link.texts(), (QStringList{u"*|/_Me/2"_s, u"*|/^Me/news (Me) "_s}));
 }
 
 void TestOutgoing::sayNick_data()
