@@ -478,6 +478,9 @@ void TMainFm::ApplyMainFont(const QFont& font)
     for (int i = 0; i < m_conversations.count(); ++i)
         if (chat::ConversationView* view = m_tabs->view(i))
             view->setFont(font);
+    // The subject box never gets lower than one line of its text.
+    ui.SubjMemo->setMinimumHeight(ui.SubjMemo->fontMetrics().lineSpacing() +
+                                  2 * ui.SubjMemo->frameWidth() + 4);
 }
 
 void TMainFm::applyTabsStyle(int style)

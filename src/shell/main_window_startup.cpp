@@ -11,7 +11,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLayout>
 #include <QScreen>
+#include <QSplitter>
 
 namespace quorvelle::shell {
 
@@ -73,10 +75,18 @@ void TMainFm::InitMainWindow()
     m_saveSize = s.flag(key::SaveSize);
     m_savePos = s.flag(key::SavePos);
     ui.SnStPanel->setMinimumHeight(22);
-    ui.SubjSplit->setSizes({s.number(key::SubjectHeight), 300});
-    ui.SnStSplit->setSizes({300, s.number(key::EditBoxHeight)});
-    ui.UsersNickSplit->setSizes({400, s.number(key::UsersNickWidth)});
     resize(s.number(key::ChatWidth), s.number(key::ChatHeight));
+    // The splitters share out the space of the window's size, so that comes first.
+    layout()->activate();
+    const auto share = [](QSplitter* splitter, int fixed, bool fixedFirst) {
+        const int total =
+            splitter->orientation() == Qt::Vertical ? splitter->height() : splitter->width();
+        const int rest = qMax(1, total - fixed);
+        splitter->setSizes(fixedFirst ? QList<int>{fixed, rest} : QList<int>{rest, fixed});
+    };
+    share(ui.SubjSplit, s.number(key::SubjectHeight), true);
+    share(ui.SnStSplit, s.number(key::EditBoxHeight), false);
+    share(ui.UsersNickSplit, s.number(key::UsersNickWidth), false);
     m_messageSize = QSize(s.number(key::MessWidth), s.number(key::MessHeight));
     const QRect screen = QApplication::primaryScreen() ? QApplication::primaryScreen()->geometry()
                                                        : QRect(0, 0, 1024, 768);
