@@ -112,6 +112,8 @@ void TMainFm::SayNick1Click()
 
 void TMainFm::UpdateOnTimeClick()
 {
+    // The click itself flipped the tick; it only ever shows whether a timer runs.
+    m_menu->item(u"UpdateOnTime"_s)->setChecked(m_updateOnTime != 0);
     bool ok = false;
     const QString text = QInputDialog::getText(
         this, u"Update UsersList by Timer"_s, u"Interval in Seconds (0 - Disabled)"_s,
