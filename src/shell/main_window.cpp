@@ -205,9 +205,15 @@ bool TMainFm::eventFilter(QObject* watched, QEvent* event)
         if (watched == ui.reEdit)
             return handleInputKey(key);
         if (watched == ui.Edit3)
-            return handleNickKey(key);
+            return handleBoxKey(
+                key, ui.Edit3->text(), m_state.MyNick,
+                [this] { ui.Edit3->setText(m_state.MyNick); },
+                [this] { m_session->actions().RequestNickChange(ui.Edit3->text()); });
         if (watched == ui.SubjMemo)
-            return handleSubjectKey(key);
+            return handleBoxKey(
+                key, ui.SubjMemo->toPlainText(), m_state.SubjectText,
+                [this] { ui.SubjMemo->setPlainText(m_state.SubjectText); },
+                [this] { m_session->actions().SetSubject(ui.SubjMemo->toPlainText()); });
     } else if (event->type() == QEvent::FocusOut) {
         // Leaving a box without Enter puts the current value back.
         if (watched == ui.Edit3 && !m_state.NickChangePending)
@@ -236,34 +242,21 @@ bool TMainFm::handleInputKey(QKeyEvent* key)
     return false;
 }
 
-bool TMainFm::handleNickKey(QKeyEvent* key)
+// The nick and subject boxes: Esc puts the current value back, or hides the window
+// when there is nothing to put back; Enter applies the box and returns to the
+// input line.
+bool TMainFm::handleBoxKey(QKeyEvent* key, const QString& typed, const QString& current,
+                           const std::function<void()>& restore, const std::function<void()>& apply)
 {
     if (key->key() == Qt::Key_Escape) {
-        if (ui.Edit3->text() != m_state.MyNick)
-            ui.Edit3->setText(m_state.MyNick);
+        if (typed != current)
+            restore();
         else
             Hide1Click();
         return true;
     }
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-        m_session->actions().RequestNickChange(ui.Edit3->text());
-        FocusInputLine();
-        return true;
-    }
-    return false;
-}
-
-bool TMainFm::handleSubjectKey(QKeyEvent* key)
-{
-    if (key->key() == Qt::Key_Escape) {
-        if (ui.SubjMemo->toPlainText() != m_state.SubjectText)
-            ui.SubjMemo->setPlainText(m_state.SubjectText);
-        else
-            Hide1Click();
-        return true;
-    }
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-        m_session->actions().SetSubject(ui.SubjMemo->toPlainText());
+        apply();
         FocusInputLine();
         return true;
     }

@@ -16,6 +16,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 class QStackedWidget;
@@ -114,8 +115,8 @@ private:
     void applyTabsStyle(int style);
     void showPopupMenu(QMenu* menu, const QPoint& globalPos);
     bool handleInputKey(QKeyEvent* key);
-    bool handleNickKey(QKeyEvent* key);
-    bool handleSubjectKey(QKeyEvent* key);
+    bool handleBoxKey(QKeyEvent* key, const QString& typed, const QString& current,
+                      const std::function<void()>& restore, const std::function<void()>& apply);
     void refreshNickHistory();
     void saveSettings();
 

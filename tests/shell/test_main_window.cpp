@@ -70,6 +70,7 @@ private slots:
     void exitTakesLeaveOnceAndSavesOnce();
     void manyPrivateChatsDoNotFreeze();
     void statusAndShowHide();
+    void nickAndSubjectBoxes();
 
 private:
     void feed(const QByteArray& packet);
@@ -241,6 +242,27 @@ void TestMainWindow::statusAndShowHide()
     QVERIFY(!m_window->isVisible());
     QCOMPARE(menu.item(u"Hide1"_s)->text(), u"Show"_s);
     QVERIFY(!m_window->exiting());
+}
+
+void TestMainWindow::nickAndSubjectBoxes()
+{
+    Ui::TMainFm& ui = m_window->form();
+    m_early->take(3);
+    m_window->Hide1Click(); // shown, so the boxes take keys
+    ui.SubjMemo->setPlainText(u"news"_s);
+    QTest::keyClick(ui.SubjMemo, Qt::Key_Return);
+    QCOMPARE(m_early->take(1), QList<QByteArray>{"/^Me/news (Me) "});
+
+    ui.Edit3->setText(u"Neo"_s);
+    QTest::keyClick(ui.Edit3, Qt::Key_Escape); // puts the nick back, the window stays
+    QCOMPARE(ui.Edit3->text(), u"Me"_s);
+    QVERIFY(m_window->isVisible());
+    ui.Edit3->setText(u"Neo"_s);
+    QTest::keyClick(ui.Edit3, Qt::Key_Return);
+    QCOMPARE(m_early->take(1), QList<QByteArray>{"/&Me//&Neo/0"});
+    QTRY_COMPARE(m_window->state().MyNick, u"Neo"_s); // once the rename came back
+    QTest::keyClick(ui.Edit3, Qt::Key_Escape);        // nothing to put back: hides
+    QVERIFY(!m_window->isVisible());
 }
 
 QTEST_MAIN(TestMainWindow)
