@@ -31,8 +31,11 @@ ChatHeight=420
 $LAN_SUBNET.255="
 sleep 2
 lan_start_peer 2 --nick Tobias --status 0 "${TABLE[@]}"
+lan_expect 2 $'#Main\tTobias joins the net'
 lan_start_peer 3 --nick Ilse --status 1 "${TABLE[@]}"
+lan_expect 3 $'#Main\tIlse joins the net'
 lan_start_peer 4 --nick Quentin --status 2 "${TABLE[@]}"
+lan_expect 4 $'#Main\tQuentin joins the net'
 lan_start_peer 5 --nick Ada --status 3 "${TABLE[@]}"
 sleep 2
 lan_send 2 'say #Main morning all'

@@ -12,6 +12,8 @@ source "$(dirname "$0")/lan.sh"
 lan_setup 3
 TABLE=(--broadcast "$LAN_SUBNET.255")
 lan_start_peer 2 --nick Bob "${TABLE[@]}"
+# Each peer listens before the next one announces itself.
+lan_expect 2 $'#Main\tBob joins the net'
 lan_start_peer 3 --nick Carl "${TABLE[@]}"
 lan_expect 2 $'#Main\tCarl joins the net'
 
