@@ -1,11 +1,11 @@
 // Receive path throughput: decode, duplicate check and dispatch of chat-line
-// datagrams into a surface that only counts, with many peers registered.
-#include "net/chat_surface.h"
+// datagrams into a conversation sink that only counts, with many peers registered.
 #include "net/codec.h"
 #include "net/dispatcher.h"
 #include "net/outgoing_actions.h"
 #include "net/packet_link.h"
 #include "net/packets.h"
+#include "net/sinks.h"
 #include "presence/users_registry.h"
 #include "settings/session_state.h"
 
@@ -16,20 +16,13 @@ using namespace quorvelle::net;
 
 namespace {
 
-class CountingSurface : public ChatSurface
+class CountingSurface : public ConversationSink
 {
 public:
     void addChatLine(const ChatLine& line) override { chars += line.text.size(); }
-    void playSoundEvent(int) override {}
     bool conversationExists(const QString& name) const override { return name == MainConversation; }
     QStringList conversationNames() const override { return {MainConversation}; }
     void renameConversation(const QString&, const QString&) override {}
-    void receiveMessage(const QString&, const QString&) override {}
-    bool showInformation(const QString&, const InfoReply&) override { return false; }
-    bool channelsWindowOpen() const override { return false; }
-    void addCreatedChannels(const QStringList&) override {}
-    void subjectChanged() override {}
-    void ownNickChanged() override {}
     qsizetype chars = 0;
 };
 
@@ -53,7 +46,8 @@ static void BM_DispatchChatLines(benchmark::State& state)
     NullLink link;
     CountingSurface surface;
     OutgoingActions actions(registry, session, link, packets, MachineInfo::system());
-    Dispatcher dispatcher(registry, session, link, packets, text, actions, surface);
+    const Sinks sinks{&surface};
+    Dispatcher dispatcher(registry, session, link, packets, text, actions, sinks);
 
     // One datagram per peer, each sent with its own sequence numbers.
     DatagramSeq seq(1);

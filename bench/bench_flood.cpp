@@ -7,6 +7,7 @@
 #include "net/codec.h"
 #include "net/packets.h"
 #include "shell/main_window.h"
+#include "shell/window_presence.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -39,7 +40,7 @@ int main(int argc, char* argv[])
     settings::SettingsStore store(ini);
     shell::TMainFm window(store);
     window.InitMainWindow();
-    window.Hide1Click(); // shown, as a user would watch it
+    window.presence().Hide1Click(); // shown, as a user would watch it
     app.processEvents();
 
     net::WireText text("windows-1251");
@@ -47,8 +48,9 @@ int main(int argc, char* argv[])
     net::DatagramSeq seq(7);
     QUdpSocket sender;
     // The flooder must be known to the receiver first.
-    sender.writeDatagram(net::FrameDatagram(packets.HereIAm(QStringLiteral("Flood"), u'0'), seq),
-                         QHostAddress::LocalHost, port);
+    sender.writeDatagram(
+        net::FrameDatagram(packets.HereIAm(QStringLiteral("Flood"), presence::Status::Normal), seq),
+        QHostAddress::LocalHost, port);
 
     constexpr int perSecond = 1000;
     constexpr int seconds = 5;

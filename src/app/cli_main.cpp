@@ -1,5 +1,6 @@
 // quorvelle-cli: a peer without windows, for terminals, scripts and tests.
 
+#include "chat/channel_list.h"
 #include "cli/headless_peer.h"
 #include "platform/termination_signals.h"
 #include "settings/program_info.h"
@@ -121,29 +122,24 @@ int main(int argc, char* argv[])
         options.port = quint16(values.number(settings::key::UDPPort));
         options.broadcast = values.listItems(settings::section::AddrList);
         options.codepage = values.text(settings::key::Codepage).toLatin1();
-        for (const QString& channel : values.listItems(settings::section::ChannelsList))
-            if (values.listFlag(settings::section::ChannelsList, channel, false))
-                options.channels.append(channel);
-        if (values.listItems(settings::section::ChannelsList).isEmpty())
-            options.channels = QStringList{u"#Talks"_s};
+        options.channels = chat::StartupChannels(values);
     } else {
         state.MyNick = settings::GetComputerNameText();
         state.SubjectAuthor = state.MyNick;
         state.SubjectTime = settings::SubjectTimeText(QDateTime::currentDateTime());
         state.SubjectText = settings::WindowCaption();
-        options.codepage = net::DefaultCodepage();
+        options.codepage = settings::DefaultCodepage();
         options.channels = QStringList{u"#Talks"_s};
     }
-    state.SystemStrings = state.UsersStrings = parser.isSet(stampsOption);
+    state.switches.SystemStrings = state.switches.UsersStrings = parser.isSet(stampsOption);
     if (parser.isSet(nickOption)) {
         if (!useSettings && state.SubjectAuthor == state.MyNick)
             state.SubjectAuthor = parser.value(nickOption);
         state.MyNick = parser.value(nickOption);
     }
     if (parser.isSet(statusOption)) {
-        const QString s = parser.value(statusOption);
-        if (s.size() == 1 && s[0] >= u'0' && s[0] <= u'3')
-            state.MyStatus = s[0];
+        if (const auto status = presence::StatusFromText(parser.value(statusOption)))
+            state.MyStatus = *status;
     }
     if (parser.isSet(portOption))
         options.port = quint16(parser.value(portOption).toUInt());

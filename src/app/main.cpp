@@ -1,9 +1,11 @@
+#include "chat/chat_session.h"
 #include "platform/single_instance.h"
 #include "platform/termination_signals.h"
 #include "settings/program_info.h"
 #include "settings/settings_store.h"
 #include "shell/main_window.h"
 #include "shell/tray_icon.h"
+#include "shell/window_presence.h"
 
 #ifdef QUORVELLE_HAVE_DBUS
 #include "shell/dbus_trigger.h"
@@ -46,8 +48,9 @@ int main(int argc, char* argv[])
 #endif
 
     window.InitMainWindow();
-    // Started hidden in the tray; without a tray the window is the only way in.
+    // Started hidden in the tray; without a tray the window is the only way in. It
+    // shows without a second users-list refresh: the start has just asked.
     if (!shell::TrayIcon::available())
-        window.Hide1Click();
+        window.presence().ShowWithoutRefresh();
     return app.exec();
 }

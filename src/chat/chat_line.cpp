@@ -5,7 +5,7 @@ namespace quorvelle::chat {
 using namespace Qt::Literals::StringLiterals;
 
 ChatTarget ResolveChatTarget(const QString& conversation, const QString& nick,
-                             const QString& myNick, QChar myStatus,
+                             const QString& myNick, presence::Status myStatus,
                              const std::function<bool(const QString&)>& exists)
 {
     if (conversation.startsWith(u'#'))
@@ -17,7 +17,7 @@ ChatTarget ResolveChatTarget(const QString& conversation, const QString& nick,
         return {};
     if (exists(target))
         return ChatTarget{ChatTarget::Append, target};
-    const bool activate = target == conversation || myStatus == u'0';
+    const bool activate = target == conversation || myStatus == presence::Status::Normal;
     return ChatTarget{ChatTarget::OpenPrivate, target, activate};
 }
 

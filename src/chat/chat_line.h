@@ -3,6 +3,8 @@
 // How a line finds its conversation and how it is composed: time stamp and nick
 // prefix on every line of a multi-line text.
 
+#include "presence/status.h"
+
 #include <QChar>
 #include <QDateTime>
 #include <QString>
@@ -28,7 +30,7 @@ struct ChatTarget
 // the user only when the conversation field or the sender is the own nick; it goes
 // to the chat named after the other user, which opens when missing.
 ChatTarget ResolveChatTarget(const QString& conversation, const QString& nick,
-                             const QString& myNick, QChar myStatus,
+                             const QString& myNick, presence::Status myStatus,
                              const std::function<bool(const QString&)>& exists);
 
 // "[hh:mm] " (with seconds when asked); empty when no stamp is wanted.

@@ -9,18 +9,18 @@ using namespace Qt::Literals::StringLiterals;
 using net::LineColour;
 
 ChatOutput::ChatOutput(settings::SessionState& state, ConversationSet& conversations,
-                       const LogWriter& logs, const LogSwitches& switches, ChatOutputView& view,
-                       QString caption, std::function<QDateTime()> clock)
-    : m_state(state), m_conversations(conversations), m_logs(logs), m_switches(switches),
-      m_view(view), m_caption(std::move(caption)), m_clock(std::move(clock))
+                       const LogWriter& logs, const net::Sinks& sinks, QString caption,
+                       std::function<QDateTime()> clock)
+    : m_state(state), m_conversations(conversations), m_logs(logs), m_sinks(sinks),
+      m_caption(std::move(caption)), m_clock(std::move(clock))
 {}
 
 bool ChatOutput::logged(int index) const
 {
+    const settings::Switches& on = m_state.switches;
     if (index == 0)
-        return m_switches.LogMain;
-    return m_conversations.at(index).name.startsWith(u'#') ? m_switches.LogOther
-                                                           : m_switches.LogPriv;
+        return on.LogMain;
+    return m_conversations.at(index).name.startsWith(u'#') ? on.LogOther : on.LogPriv;
 }
 
 void ChatOutput::writeDateHeader(const QString& name)
@@ -35,8 +35,8 @@ void ChatOutput::AddChatLine(const net::ChatLine& line)
                           [this](const QString& name) { return m_conversations.exists(name); });
     if (target.action == ChatTarget::Drop)
         return;
-    if (line.notify)
-        m_view.newLineEvents();
+    if (line.notify && m_view)
+        m_view->newLineEvents();
     if (target.action == ChatTarget::OpenPrivate) {
         writeDateHeader(target.name);
         OpenConversation(target.name, target.activate, net::ConversationKind::Private);
@@ -46,19 +46,21 @@ void ChatOutput::AddChatLine(const net::ChatLine& line)
         return;
     append(index, line.text, line.nick, line.colour, line.withNick, line.withTime);
     if (line.notify)
-        m_view.playSoundEvent(net::SoundReceiveChatLine);
-    if (line.hint) {
-        const QString stamp = ChatStamp(m_clock().time(), line.withTime, m_state.ShowSeconds);
-        m_view.showTrayHint(ComposeLines(line.text, stamp, NickPrefix(line.nick, line.withNick)));
+        m_sinks.sounds->playSoundEvent(net::SoundReceiveChatLine);
+    if (line.hint && m_view) {
+        const QString stamp =
+            ChatStamp(m_clock().time(), line.withTime, m_state.switches.ShowSeconds);
+        m_view->showTrayHint(ComposeLines(line.text, stamp, NickPrefix(line.nick, line.withNick)));
     }
 }
 
 void ChatOutput::append(int index, const QString& text, const QString& nick, LineColour colour,
                         bool withNick, bool withTime)
 {
-    const QString stamp = ChatStamp(m_clock().time(), withTime, m_state.ShowSeconds);
+    const QString stamp = ChatStamp(m_clock().time(), withTime, m_state.switches.ShowSeconds);
     const QStringList lines = ComposeLines(text, stamp, NickPrefix(nick, withNick));
-    m_view.appendLines(index, lines, colour);
+    if (m_view)
+        m_view->appendLines(index, lines, colour);
     if (logged(index))
         m_logs.AppendLogLine(m_conversations.at(index).name + u".log"_s, lines.join(u"\r\n"_s));
     m_conversations.lineAppended(index);
@@ -72,19 +74,20 @@ void ChatOutput::OpenConversation(const QString& name, bool activate, net::Conve
     switch (kind) {
     case net::ConversationKind::Main:
         append(index, u"Welcome to "_s + m_caption + u", "_s + m_state.MyNick + u'!', QString(),
-               LineColour::Welcome, false, m_state.SystemStrings);
+               LineColour::Welcome, false, m_state.switches.SystemStrings);
         break;
     case net::ConversationKind::Channel:
         append(index, u"Welcome to "_s + name, QString(), LineColour::Welcome, false,
-               m_state.SystemStrings);
+               m_state.switches.SystemStrings);
         break;
     case net::ConversationKind::Private:
         append(index, u"Chat with "_s + name, m_state.MyNick, LineColour::Welcome, false,
-               m_state.SystemStrings);
+               m_state.switches.SystemStrings);
         break;
     }
     if (activate) {
-        m_view.activateConversation(index);
+        if (m_view)
+            m_view->activateConversation(index);
         m_conversations.TabControl1Change(m_conversations.TabIndexOf(name));
     }
 }
@@ -94,7 +97,7 @@ void ChatOutput::windowCleared()
     const int index = m_conversations.current();
     if (index >= 0)
         append(index, u"Window cleared"_s, m_state.MyNick, LineColour::Welcome, false,
-               m_state.SystemStrings);
+               m_state.switches.SystemStrings);
 }
 
 } // namespace quorvelle::chat

@@ -7,7 +7,7 @@
 
 #include "chat/conversation_set.h"
 #include "chat/log_writer.h"
-#include "net/chat_surface.h"
+#include "net/sinks.h"
 
 #include <QDateTime>
 #include <functional>
@@ -28,7 +28,6 @@ public:
     // The composed lines of one appended text (an empty list for an empty text).
     virtual void appendLines(int index, const QStringList& lines, net::LineColour colour) = 0;
     virtual void showTrayHint(const QStringList& lines) { Q_UNUSED(lines); }
-    virtual void playSoundEvent(int event) { Q_UNUSED(event); }
     // A conversation opened with activation: show the window first if hidden.
     virtual void activateConversation(int index) { Q_UNUSED(index); }
 };
@@ -36,9 +35,13 @@ public:
 class ChatOutput
 {
 public:
+    // Lines are drawn once a view is set; the chat line sound goes to the sinks'
+    // sound player.
     ChatOutput(settings::SessionState& state, ConversationSet& conversations, const LogWriter& logs,
-               const LogSwitches& switches, ChatOutputView& view, QString caption,
+               const net::Sinks& sinks, QString caption,
                std::function<QDateTime()> clock = &QDateTime::currentDateTime);
+
+    void setView(ChatOutputView* view) { m_view = view; }
 
     void AddChatLine(const net::ChatLine& line);
 
@@ -57,8 +60,8 @@ private:
     settings::SessionState& m_state;
     ConversationSet& m_conversations;
     const LogWriter& m_logs;
-    const LogSwitches& m_switches;
-    ChatOutputView& m_view;
+    const net::Sinks& m_sinks;
+    ChatOutputView* m_view = nullptr;
     QString m_caption;
     std::function<QDateTime()> m_clock;
 };

@@ -4,7 +4,7 @@
 // channels and private chats. Each is announced to the net the first time it
 // becomes current, and carries an unread mark while lines arrive in the background.
 
-#include "net/outgoing_actions.h"
+#include "net/conversation_kind.h"
 
 #include <QObject>
 #include <QString>

@@ -97,6 +97,7 @@ void ConversationTabs::opened(int index)
     v->setBackgroundColour(ToQColor(m_background));
     connect(v, &ConversationView::released, this, &ConversationTabs::viewReleased);
     connect(v, &ConversationView::rightClicked, this, &ConversationTabs::viewMenuRequested);
+    connect(v, &ConversationView::hovered, this, [this, v] { emit viewHovered(v); });
     m_stack->insertWidget(index, v);
     m_syncing = true;
     m_bar->insertTab(index, shell::ImageList::icon(TabImageFor(c.name, index, c.unread)), c.name);
@@ -104,6 +105,7 @@ void ConversationTabs::opened(int index)
     m_syncing = false;
     // A bar that got its first tabs while hidden keeps a zero height otherwise.
     m_bar->updateGeometry();
+    emit viewCreated(v);
 }
 
 void ConversationTabs::closed(int index)

@@ -48,17 +48,17 @@ public:
     void newLineEvents() override { emit lineWantsAttention(); }
     void appendLines(int index, const QStringList& lines, net::LineColour colour) override;
     void showTrayHint(const QStringList& lines) override { emit trayHint(lines); }
-    void playSoundEvent(int event) override { emit soundEvent(event); }
     void activateConversation(int) override { emit activationRequested(); }
 
 signals:
     void lineWantsAttention();
     void trayHint(const QStringList& lines);
-    void soundEvent(int event);
     void activationRequested();
     // A view was clicked or released: the input line takes the focus back.
     void viewReleased();
     void viewMenuRequested(const QPoint& globalPos);
+    void viewHovered(ConversationView* view);
+    void viewCreated(ConversationView* view);
 
 private:
     void opened(int index);

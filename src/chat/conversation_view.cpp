@@ -1,5 +1,9 @@
 #include "chat/conversation_view.h"
 
+#include "chat/fix_selection.h"
+#include "chat/url_finder.h"
+
+#include <QDesktopServices>
 #include <QMouseEvent>
 #include <QScrollBar>
 
@@ -10,9 +14,23 @@ namespace {
 // Within this many pixels of the end counts as reading the newest lines.
 constexpr int FollowSlack = 16;
 
+// Net text goes in as text runs, never as markup; addresses become anchors.
 void InsertPlain(QTextCursor& cursor, const QString& line, const QTextCharFormat& format)
 {
-    cursor.insertText(line, format);
+    qsizetype done = 0;
+    for (const UrlSpan& url : FindUrls(line)) {
+        cursor.insertText(line.mid(done, url.start - done), format);
+        QTextCharFormat link = format;
+        const QString address = line.mid(url.start, url.length);
+        link.setAnchor(true);
+        link.setAnchorHref(address.startsWith(u"www.", Qt::CaseInsensitive)
+                               ? QStringLiteral("http://") + address
+                               : address);
+        link.setFontUnderline(true);
+        cursor.insertText(address, link);
+        done = url.start + url.length;
+    }
+    cursor.insertText(line.mid(done), format);
 }
 
 } // namespace
@@ -26,8 +44,13 @@ ConversationView::ConversationView(QWidget* parent) : QTextBrowser(parent), m_re
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setLineWrapMode(QTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    setContextMenuPolicy(Qt::NoContextMenu);
+    // The right button opens the owner's menu on press; no second menu from the
+    // context-menu event, here or in the window behind.
+    setContextMenuPolicy(Qt::PreventContextMenu);
     setFocusPolicy(Qt::ClickFocus);
+    setMouseTracking(true);
+    connect(this, &QTextBrowser::anchorClicked, this,
+            [](const QUrl& url) { QDesktopServices::openUrl(url); });
 
     QScrollBar* bar = verticalScrollBar();
     connect(bar, &QScrollBar::valueChanged, this, [this] { m_follow = isAtBottom(); });
@@ -126,6 +149,21 @@ void ConversationView::mouseReleaseEvent(QMouseEvent* event)
         setTextCursor(cursor);
     }
     emit released();
+}
+
+void ConversationView::mouseMoveEvent(QMouseEvent* event)
+{
+    QTextBrowser::mouseMoveEvent(event);
+    emit hovered();
+}
+
+void ConversationView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QTextBrowser::mouseDoubleClickEvent(event);
+    // A double-clicked word is taken without the spaces after it.
+    QTextCursor cursor = textCursor();
+    if (FixSelection(cursor))
+        setTextCursor(cursor);
 }
 
 } // namespace quorvelle::chat

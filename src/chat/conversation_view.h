@@ -1,7 +1,8 @@
 #pragma once
 
 // Shows one conversation. Lines only ever go to the end, as plain text runs in
-// their colour; the owner decides what links and the context menu do.
+// their colour, with web and mail addresses as links that open in the desktop's
+// handler; the owner decides what the context menu does.
 
 #include <QTextBrowser>
 #include <QTextCharFormat>
@@ -35,10 +36,14 @@ signals:
     // Any button let go over the text: the owner gives the focus back to the input line.
     void released();
     void rightClicked(const QPoint& globalPos);
+    // The pointer moved over the text.
+    void hovered();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     Renderer m_renderer;

@@ -9,15 +9,6 @@
 
 namespace quorvelle::chat {
 
-// Which conversations are logged (the "Logging" menu).
-struct LogSwitches
-{
-    bool LogMain = true;
-    bool LogOther = true;
-    bool LogPriv = true;
-    bool LogMess = true;
-};
-
 class LogWriter
 {
 public:

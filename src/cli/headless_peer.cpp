@@ -1,64 +1,52 @@
 #include "cli/headless_peer.h"
 
-#include "settings/program_info.h"
-
 namespace quorvelle::cli {
 
 using namespace Qt::Literals::StringLiterals;
-using net::ConversationKind;
 
 HeadlessPeer::HeadlessPeer(settings::SessionState& state, const PeerOptions& options,
                            QTextStream& out, QObject* parent)
     : QObject(parent), m_state(state), m_options(options), m_out(out),
-      m_session(state, *this, options.codepage),
-      m_conversations([this](ConversationKind kind, const QString& name) {
-          m_session.actions().AnnounceConversation(kind, name);
-      }),
-      m_logs(m_session.wireText(), options.logsDirectory),
-      m_output(state, m_conversations, m_logs, m_logSwitches, *this, settings::WindowCaption())
+      m_session(state, options.codepage)
 {
     // Without a logs directory nothing is logged, date headers included.
-    m_logs.setEnabled(!options.logsDirectory.isEmpty());
+    m_session.logs().setDirectory(options.logsDirectory);
+    m_session.logs().setEnabled(!options.logsDirectory.isEmpty());
+    m_session.output().setView(this);
+    net::Sinks& sinks = m_session.sinks();
+    sinks.messages = this;
+    sinks.information = this;
+    sinks.channels = this;
+    sinks.session = this;
 }
 
 bool HeadlessPeer::start()
 {
     if (!m_session.open(m_options.port, m_options.broadcast))
         return false;
-    m_output.writeDateHeader(net::MainConversation);
-    m_output.OpenConversation(net::MainConversation, false, ConversationKind::Main);
-    for (const QString& channel : m_options.channels) {
-        if (!channel.startsWith(u'#') || m_conversations.exists(channel))
-            continue;
-        m_output.writeDateHeader(channel);
-        m_output.OpenConversation(channel, false, ConversationKind::Channel);
-    }
-    m_session.actions().RefreshUsersList();
-    m_session.actions().AskSubject();
+    m_session.RestoreConversations(m_options.channels);
+    m_session.GreetNet();
     return true;
 }
 
 void HeadlessPeer::quit()
 {
-    if (m_quit)
-        return;
-    m_quit = true;
-    m_session.actions().LeaveAll(m_conversations.names());
-    m_session.beginExit();
-    emit finished();
+    if (m_session.Leave())
+        emit finished();
 }
 
 QChar HeadlessPeer::statusOf(const QString& nick)
 {
-    const auto& registry = m_session.registry();
+    const auto& registry = m_session.net().registry();
     const int index = registry.FindUser(nick);
     return index < 0 ? QChar() : registry.status(index);
 }
 
 bool HeadlessPeer::execute(const QString& command)
 {
-    if (m_quit)
+    if (m_session.leaving())
         return false;
+    chat::ConversationSet& conversations = m_session.conversations();
     const QString line = command.trimmed();
     const QString verb = line.section(u' ', 0, 0);
     const QString arg = line.section(u' ', 1).trimmed();
@@ -67,35 +55,31 @@ bool HeadlessPeer::execute(const QString& command)
     auto& actions = m_session.actions();
 
     if (verb == u"say") {
-        if (m_conversations.exists(first))
+        if (conversations.exists(first))
             actions.SendChatLine(first, rest);
         else
             print({u"!error"_s, u"no conversation "_s + first});
-    } else if (verb == u"join") {
-        if (arg.startsWith(u'#'))
-            m_output.OpenConversation(arg, true, ConversationKind::Channel);
-        m_conversations.TabControl1Change(m_conversations.TabIndexOf(arg));
-    } else if (verb == u"private") {
-        if (!arg.isEmpty() && !arg.startsWith(u'#'))
-            m_output.OpenConversation(arg, true, ConversationKind::Private);
-        m_conversations.TabControl1Change(m_conversations.TabIndexOf(arg));
+    } else if (verb == u"join" || verb == u"private") {
+        // A channel's name starts with "#", a private chat's does not.
+        if (arg.startsWith(u'#') == (verb == u"join"))
+            m_session.OpenForUser(arg);
     } else if (verb == u"switch") {
-        m_conversations.TabControl1Change(m_conversations.TabIndexOf(arg));
+        conversations.TabControl1Change(conversations.TabIndexOf(arg));
     } else if (verb == u"leave" || verb == u"close") {
         if (arg == net::MainConversation) {
             quit();
             return false;
         }
-        if (m_conversations.exists(arg)) {
+        if (conversations.exists(arg)) {
             actions.LeaveConversation(arg);
-            m_conversations.CloseConversation(arg);
+            conversations.CloseConversation(arg);
         }
     } else if (verb == u"nick") {
         if (!actions.RequestNickChange(arg))
             print({u"!error"_s, u"nick refused"_s});
     } else if (verb == u"status") {
-        if (arg.size() == 1 && arg[0] >= u'0' && arg[0] <= u'3')
-            actions.ChangeStatus(arg[0]);
+        if (const auto status = presence::StatusFromText(arg))
+            actions.ChangeStatus(*status);
         else
             print({u"!error"_s, u"status is 0, 1, 2 or 3"_s});
     } else if (verb == u"subject") {
@@ -112,14 +96,14 @@ bool HeadlessPeer::execute(const QString& command)
         actions.RefreshUsersList();
     } else if (verb == u"users") {
         QStringList fields{u"!users"_s};
-        const auto& registry = m_session.registry();
+        const auto& registry = m_session.net().registry();
         for (int i = 0; i < registry.count(); ++i)
             fields.append(registry.itemText(i));
         print(fields);
     } else if (verb == u"tabs") {
-        print(QStringList{u"!tabs"_s} + m_conversations.names());
+        print(QStringList{u"!tabs"_s} + conversations.names());
     } else if (verb == u"channels") {
-        m_session.link().SendBroadcast(m_session.packets().AskChannels(m_state.MyNick));
+        m_session.net().link().SendBroadcast(m_session.net().packets().AskChannels(m_state.MyNick));
     } else if (verb == u"quit") {
         quit();
         return false;
@@ -127,26 +111,6 @@ bool HeadlessPeer::execute(const QString& command)
         print({u"!error"_s, u"unknown command "_s + verb});
     }
     return true;
-}
-
-void HeadlessPeer::addChatLine(const net::ChatLine& line)
-{
-    m_output.AddChatLine(line);
-}
-
-bool HeadlessPeer::conversationExists(const QString& name) const
-{
-    return m_conversations.exists(name);
-}
-
-QStringList HeadlessPeer::conversationNames() const
-{
-    return m_conversations.names();
-}
-
-void HeadlessPeer::renameConversation(const QString& from, const QString& to)
-{
-    m_conversations.renameConversation(from, to);
 }
 
 void HeadlessPeer::receiveMessage(const QString& caption, const QString& text)
@@ -178,7 +142,7 @@ void HeadlessPeer::ownNickChanged()
 
 void HeadlessPeer::appendLines(int index, const QStringList& lines, net::LineColour)
 {
-    const QString name = m_conversations.at(index).name;
+    const QString name = m_session.conversations().at(index).name;
     for (const QString& line : lines)
         print({name, line});
 }

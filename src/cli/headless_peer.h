@@ -3,11 +3,7 @@
 // A peer without windows: joins the net, prints every line it would show, and
 // takes simple commands. Scripts, terminals and the multi-host tests use it.
 
-#include "chat/chat_output.h"
-#include "chat/conversation_set.h"
-#include "chat/log_writer.h"
-#include "net/chat_surface.h"
-#include "net/net_session.h"
+#include "chat/chat_session.h"
 #include "settings/session_state.h"
 
 #include <QObject>
@@ -24,7 +20,12 @@ struct PeerOptions
     QByteArray codepage;
 };
 
-class HeadlessPeer : public QObject, public net::ChatSurface, private chat::ChatOutputView
+class HeadlessPeer : public QObject,
+                     private chat::ChatOutputView,
+                     private net::MessageSink,
+                     private net::InformationSink,
+                     private net::ChannelsSink,
+                     private net::SessionSink
 {
     Q_OBJECT
 
@@ -40,19 +41,12 @@ public:
     // Takes leave of every conversation, last tab first, then of the net.
     void quit();
 
-    net::NetSession& session() { return m_session; }
-    chat::ConversationSet& conversations() { return m_conversations; }
+    chat::ChatSession& session() { return m_session; }
 
 signals:
     void finished();
 
 private:
-    // ChatSurface
-    void addChatLine(const net::ChatLine& line) override;
-    void playSoundEvent(int) override {}
-    bool conversationExists(const QString& name) const override;
-    QStringList conversationNames() const override;
-    void renameConversation(const QString& from, const QString& to) override;
     void receiveMessage(const QString& caption, const QString& text) override;
     bool showInformation(const QString& window, const net::InfoReply& reply) override;
     bool channelsWindowOpen() const override { return true; }
@@ -68,12 +62,7 @@ private:
     settings::SessionState& m_state;
     PeerOptions m_options;
     QTextStream& m_out;
-    net::NetSession m_session;
-    chat::ConversationSet m_conversations;
-    chat::LogWriter m_logs;
-    chat::LogSwitches m_logSwitches;
-    chat::ChatOutput m_output;
-    bool m_quit = false;
+    chat::ChatSession m_session;
 };
 
 } // namespace quorvelle::cli

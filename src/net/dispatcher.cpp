@@ -1,6 +1,5 @@
 #include "net/dispatcher.h"
 
-#include "net/chat_surface.h"
 #include "net/codec.h"
 #include "net/outgoing_actions.h"
 #include "net/packet_link.h"
@@ -13,40 +12,12 @@ namespace quorvelle::net {
 
 using namespace Qt::Literals::StringLiterals;
 
-// A decoded packet: its command, and the nick and tail as bytes and text.
-struct Dispatcher::Packet
-{
-    char command;
-    QByteArrayView tailBytes;
-    QString nick;
-    const WireText& text;
-
-    QString tail() const { return text.decode(tailBytes); }
-    // Field n of the tail (0 = the first field after the nick).
-    QByteArrayView tailField(int n) const
-    {
-        QByteArrayView rest = tailBytes;
-        for (int i = 0; i < n; ++i)
-            rest = RestFields(rest);
-        return FirstField(rest);
-    }
-    QString field(int n) const { return text.decode(tailField(n)); }
-    // Everything after field n of the tail.
-    QString after(int n) const
-    {
-        QByteArrayView rest = tailBytes;
-        for (int i = 0; i <= n; ++i)
-            rest = RestFields(rest);
-        return text.decode(rest);
-    }
-};
-
 Dispatcher::Dispatcher(presence::UsersRegistry& registry, settings::SessionState& state,
                        PacketLink& link, const Packets& packets, const WireText& text,
-                       OutgoingActions& actions, ChatSurface& surface,
+                       OutgoingActions& actions, const Sinks& sinks,
                        std::function<QDateTime()> clock)
     : m_registry(registry), m_state(state), m_link(link), m_packets(packets), m_text(text),
-      m_actions(actions), m_surface(surface), m_clock(std::move(clock))
+      m_actions(actions), m_sinks(sinks), m_clock(std::move(clock))
 {}
 
 void Dispatcher::DispatchDatagram(const QByteArray& datagram, quint32 source)
@@ -56,15 +27,13 @@ void Dispatcher::DispatchDatagram(const QByteArray& datagram, quint32 source)
     const auto decoded = DecodeDatagram(datagram);
     if (!decoded)
         return;
-    const QByteArray& bytes = decoded->packet;
-    const Packet p{bytes.size() > 1 ? bytes[1] : '\0', RestFields(bytes),
-                   m_text.decode(FirstField(bytes)), m_text};
+    const ReceivedPacket p(decoded->packet, m_text);
 
-    int index = m_registry.FindUser(p.nick);
+    int index = m_registry.FindUser(p.nick());
     if (index < 0) {
-        if (p.command != '@' && p.command != '!' && p.command != '?')
+        if (p.command() != '@' && p.command() != '!' && p.command() != '?')
             return;
-        index = m_registry.AddUser(p.nick, p.tail(), source);
+        index = m_registry.AddUser(p.nick(), p.tail(), source);
     }
     if (m_registry.CheckSignature(index, decoded->signature) ==
         presence::UsersRegistry::Signature::Duplicate)
@@ -75,220 +44,205 @@ void Dispatcher::DispatchDatagram(const QByteArray& datagram, quint32 source)
 void Dispatcher::systemLine(const QString& conversation, const QString& text, LineColour colour,
                             const QString& nick)
 {
-    m_surface.addChatLine(ChatLine{conversation, nick, text, colour, false, m_state.SystemStrings,
-                                   false, m_state.HintTray});
+    m_sinks.conversations->addChatLine(
+        ChatLine::system(conversation, text, colour, m_state.switches, nick));
 }
 
-void Dispatcher::handle(const Packet& p, quint32 source)
+void Dispatcher::handle(const ReceivedPacket& p, quint32 source)
 {
-    const auto& on = m_state.messages;
+    const auto& on = m_state.switches;
     const QString& me = m_state.MyNick;
-    switch (p.command) {
+    const QString& nick = p.nick();
+    switch (p.command()) {
     case '@':
-        m_surface.playSoundEvent(SoundJoinNetwork);
+        m_sinks.sounds->playSoundEvent(SoundJoinNetwork);
         if (on.JLNet)
-            systemLine(MainConversation, p.nick + u" joins the net"_s, LineColour::JoinLeave);
-        m_registry.AddUser(p.nick, p.tail(), source);
+            systemLine(MainConversation, nick + u" joins the net"_s, LineColour::JoinLeave);
+        m_registry.AddUser(nick, p.tail(), source);
         break;
     case '$':
-        m_surface.playSoundEvent(SoundLeaveNetwork);
+        m_sinks.sounds->playSoundEvent(SoundLeaveNetwork);
         if (on.JLNet)
-            systemLine(MainConversation, p.nick + u" leaves the net"_s, LineColour::JoinLeave);
-        m_registry.RemoveUser(p.nick);
+            systemLine(MainConversation, nick + u" leaves the net"_s, LineColour::JoinLeave);
+        m_registry.RemoveUser(nick);
         break;
     case '!':
-        m_registry.AddUser(p.nick, p.tail(), source);
+        m_registry.AddUser(nick, p.tail(), source);
         break;
     case '?':
-        if (p.nick.isEmpty())
+        if (nick.isEmpty())
             break;
-        m_registry.AddUser(p.nick, p.tail(), source);
-        m_link.SendToUser(m_packets.HereIAm(me, m_state.MyStatus), p.nick);
+        m_registry.AddUser(nick, p.tail(), source);
+        m_link.SendToUser(m_packets.HereIAm(me, m_state.MyStatus), nick);
         break;
     case '1':
     case '2': {
         const QString channel = p.tail();
-        if (!m_surface.conversationExists(channel))
+        if (!m_sinks.conversations->conversationExists(channel))
             break;
-        const bool joins = p.command == '1';
-        m_surface.playSoundEvent(joins ? SoundJoinChanel : SoundLeaveChanel);
+        const bool joins = p.command() == '1';
+        m_sinks.sounds->playSoundEvent(joins ? SoundJoinChanel : SoundLeaveChanel);
         if (on.JLChan)
-            systemLine(channel,
-                       p.nick + (joins ? u" joins the channel"_s : u" leaves the channel"_s),
+            systemLine(channel, nick + (joins ? u" joins the channel"_s : u" leaves the channel"_s),
                        LineColour::JoinLeave);
         break;
     }
     case '>':
-        m_surface.playSoundEvent(SoundJoinPrivate);
+        m_sinks.sounds->playSoundEvent(SoundJoinPrivate);
         if (on.JLChat)
-            systemLine(p.tail(), p.nick + u" joins the chat"_s, LineColour::JoinLeave, p.nick);
+            systemLine(p.tail(), nick + u" joins the chat"_s, LineColour::JoinLeave, nick);
         break;
     case '<': {
         const QString peer = p.tail();
-        if (p.nick == peer || peer != me || !m_surface.conversationExists(p.nick))
+        if (nick == peer || peer != me || !m_sinks.conversations->conversationExists(nick))
             break;
-        m_surface.playSoundEvent(SoundLeavePrivate);
+        m_sinks.sounds->playSoundEvent(SoundLeavePrivate);
         if (on.JLChat)
-            systemLine(peer, p.nick + u" leaves the chat"_s, LineColour::JoinLeave, p.nick);
+            systemLine(peer, nick + u" leaves the chat"_s, LineColour::JoinLeave, nick);
         break;
     }
-    case '#':
-        m_surface.addChatLine(
-            ChatLine{p.field(0), p.nick, p.after(0),
-                     p.nick == me ? LineColour::LocalYour : LineColour::ExternalUsers, true,
-                     m_state.UsersStrings, true, m_state.HintTray});
+    case '#': {
+        const FieldAndRest line = ReadFieldAndRest(p);
+        m_sinks.conversations->addChatLine(
+            ChatLine::user(line.field, nick, line.rest,
+                           nick == me ? LineColour::LocalYour : LineColour::ExternalUsers, on));
+    } break;
+    case '%': {
+        const FieldAndRest message = ReadFieldAndRest(p);
+        if (message.field == me)
+            m_sinks.messages->receiveMessage(u"<- "_s + nick, message.rest);
         break;
-    case '%':
-        if (p.field(0) == me)
-            m_surface.receiveMessage(u"<- "_s + p.nick, p.after(0));
-        break;
+    }
     case '*':
-        if (p.nick != me)
-            m_surface.receiveMessage(u"<= "_s + p.nick, p.tail());
+        if (nick != me)
+            m_sinks.messages->receiveMessage(u"<= "_s + nick, p.tail());
         break;
-    case 'M':
-        if (p.field(0) != me)
+    case 'M': {
+        const FieldAndRest confirmation = ReadFieldAndRest(p);
+        if (confirmation.field != me)
             break;
-        m_surface.playSoundEvent(SoundReceiveConfirmation);
+        m_sinks.sounds->playSoundEvent(SoundReceiveConfirmation);
         if (on.MessConf)
             systemLine(MainConversation,
-                       p.nick + u" received the message in "_s + presence::StatusName(p.after(0)) +
-                           u" mode"_s,
+                       nick + u" received the message in "_s +
+                           presence::StatusName(confirmation.rest) + u" mode"_s,
                        LineColour::ReceiveConfirmation);
         break;
+    }
     case 'B':
         if (p.tail() != me)
             break;
-        m_surface.playSoundEvent(SoundReceiveBeep);
+        m_sinks.sounds->playSoundEvent(SoundReceiveBeep);
         if (on.RecvBeep)
-            systemLine(MainConversation, p.nick + u" sends an alert beep"_s, LineColour::SendBeep);
-        m_link.SendToUser(m_packets.BeepReceived(me, p.nick), p.nick);
+            systemLine(MainConversation, nick + u" sends an alert beep"_s, LineColour::SendBeep);
+        m_link.SendToUser(m_packets.BeepReceived(me, nick), nick);
         break;
     case 'b':
         if (p.tail() == me && on.BeepConf)
-            systemLine(MainConversation, p.nick + u" received an alert beep"_s,
+            systemLine(MainConversation, nick + u" received an alert beep"_s,
                        LineColour::ReceiveBeep);
         break;
     case '^':
         takeSubjectOver(p);
         break;
     case 's':
-        if (p.nick != me)
+        if (nick != me)
             m_link.SendToUser(m_packets.TellSubject(me, m_state.SubjectAuthor, m_state.SubjectTime,
                                                     m_state.SubjectText),
-                              p.nick);
+                              nick);
         break;
     case 'S':
-        if (p.nick != me)
+        if (nick != me)
             takeReplySubjectOver(p);
         break;
     case '&':
         rename(p);
         break;
     case '_':
-        m_surface.playSoundEvent(SoundChangeStatus);
-        if (m_registry.FindUser(p.nick) >= 0) {
+        m_sinks.sounds->playSoundEvent(SoundChangeStatus);
+        if (m_registry.FindUser(nick) >= 0) {
             const QString status = p.tail();
-            m_registry.SetUserStatus(p.nick, status, me);
+            m_registry.SetUserStatus(nick, status, me);
             if (on.ChanStat)
                 systemLine(MainConversation,
-                           p.nick + u" enters in "_s + presence::StatusName(status) + u" mode"_s,
+                           nick + u" enters in "_s + presence::StatusName(status) + u" mode"_s,
                            LineColour::ChangeStatus);
         }
         break;
-    case 'I':
-        // The window field starts with a marker byte that FirstField skips.
-        if (p.field(0) == me)
-            m_actions.SendInfoReply(p.nick, p.field(1), p.after(1));
+    case 'I': {
+        const InfoRequest request = ReadInfoRequest(p);
+        if (request.target == me)
+            m_actions.SendInfoReply(nick, request.window, request.wanted);
         break;
-    case 'i':
-        if (p.field(0) == me)
-            showInformation(p);
+    }
+    case 'i': {
+        const InfoAnswer answer = ReadInfoAnswer(p);
+        if (answer.asker == me)
+            m_sinks.information->showInformation(answer.window, answer.reply);
         break;
+    }
     case 'H': {
         QStringList channels;
-        for (const QString& name : m_surface.conversationNames())
+        for (const QString& name : m_sinks.conversations->conversationNames())
             if (name.startsWith(u'#'))
                 channels.append(name);
-        m_link.SendToUser(m_packets.TellChannels(me, channels), p.nick);
+        m_link.SendToUser(m_packets.TellChannels(me, channels), nick);
         break;
     }
     case 'h':
-        if (m_surface.channelsWindowOpen())
-            addCreatedChannels(p);
+        if (m_sinks.channels->channelsWindowOpen())
+            m_sinks.channels->addCreatedChannels(ReadChannelList(p));
         break;
     default:
         break; // unknown commands are ignored
     }
 }
 
-void Dispatcher::takeSubjectOver(const Packet& p)
+void Dispatcher::takeSubjectOver(const ReceivedPacket& p)
 {
-    m_surface.playSoundEvent(SoundChangeSubject);
+    m_sinks.sounds->playSoundEvent(SoundChangeSubject);
+    const QString& nick = p.nick();
     const QString subject = p.tail();
-    m_state.SubjectAuthor = p.nick;
+    m_state.SubjectAuthor = nick;
     m_state.SubjectTime = settings::SubjectTimeText(m_clock());
     m_state.SubjectText = subject;
-    m_surface.subjectChanged();
-    if (m_state.messages.ChanSubj)
-        systemLine(MainConversation, u"Subject by "_s + p.nick + u": \""_s + subject + u'"',
+    m_sinks.session->subjectChanged();
+    if (m_state.switches.ChanSubj)
+        systemLine(MainConversation, u"Subject by "_s + nick + u": \""_s + subject + u'"',
                    LineColour::ChangeSubject);
 }
 
-void Dispatcher::takeReplySubjectOver(const Packet& p)
+void Dispatcher::takeReplySubjectOver(const ReceivedPacket& p)
 {
-    const QString time = p.field(1);
-    if (SubjectTimeSortKey(time) <= SubjectTimeSortKey(m_state.SubjectTime))
+    SubjectReply reply = ReadSubjectReply(p);
+    if (SubjectTimeSortKey(reply.time) <= SubjectTimeSortKey(m_state.SubjectTime))
         return;
-    m_state.SubjectAuthor = p.field(0);
-    m_state.SubjectTime = time;
-    m_state.SubjectText = p.after(1);
-    m_surface.subjectChanged();
+    m_state.SubjectAuthor = std::move(reply.author);
+    m_state.SubjectTime = std::move(reply.time);
+    m_state.SubjectText = std::move(reply.subject);
+    m_sinks.session->subjectChanged();
 }
 
-void Dispatcher::rename(const Packet& p)
+void Dispatcher::rename(const ReceivedPacket& p)
 {
-    m_surface.playSoundEvent(SoundChangeNick);
-    const QString newNick = p.field(0);
-    if (m_registry.FindUser(p.nick) >= 0) {
-        m_registry.RenameUser(p.nick, newNick, p.after(0), m_state.MyNick);
-        if (m_state.messages.ChanNick)
-            systemLine(MainConversation, p.nick + u" has renamed in "_s + newNick,
+    m_sinks.sounds->playSoundEvent(SoundChangeNick);
+    const QString& nick = p.nick();
+    const FieldAndRest change = ReadFieldAndRest(p);
+    const QString& newNick = change.field;
+    if (m_registry.FindUser(nick) >= 0) {
+        m_registry.RenameUser(nick, newNick, change.rest, m_state.MyNick);
+        if (m_state.switches.ChanNick)
+            systemLine(MainConversation, nick + u" has renamed in "_s + newNick,
                        LineColour::ChangeNick);
-        m_surface.renameConversation(p.nick, newNick);
+        m_sinks.conversations->renameConversation(nick, newNick);
     }
-    if (p.nick == m_state.MyNick && m_state.NickChangePending) {
+    if (nick == m_state.MyNick && m_state.NickChangePending) {
         m_state.NickChangePending = false;
         m_state.MyNick = newNick;
-        m_surface.ownNickChanged();
-        if (m_state.Updatehistory1)
+        m_sinks.session->ownNickChanged();
+        if (m_state.switches.Updatehistory1)
             m_actions.AddNickHistory(newNick);
     }
-}
-
-void Dispatcher::showInformation(const Packet& p)
-{
-    InfoReply reply;
-    reply.nick = p.nick;
-    reply.allowed = p.field(2);
-    reply.version = p.field(3);
-    reply.computer = p.field(4);
-    reply.memoryLoad = p.field(5);
-    reply.memoryTotal = p.field(6);
-    reply.process = p.field(7);
-    reply.title = p.after(7);
-    m_surface.showInformation(p.field(1), reply);
-}
-
-void Dispatcher::addCreatedChannels(const Packet& p)
-{
-    QStringList channels;
-    for (QByteArrayView rest = p.tailBytes; !rest.isEmpty(); rest = RestFields(rest)) {
-        const QString name = m_text.decode(FirstField(rest));
-        if (!name.isEmpty() && !channels.contains(name))
-            channels.append(name);
-    }
-    m_surface.addCreatedChannels(channels);
 }
 
 } // namespace quorvelle::net

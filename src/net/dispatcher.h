@@ -4,6 +4,8 @@
 // repeats, and carries out the command. The program hears its own broadcasts, so
 // this is also where its own lines, nick and subject take effect.
 
+#include "net/sinks.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <functional>
@@ -17,21 +19,19 @@ struct SessionState;
 
 namespace quorvelle::net {
 
-class ChatSurface;
 class OutgoingActions;
 class PacketLink;
 class Packets;
+class ReceivedPacket;
 class WireText;
-struct ChatLine;
-enum class LineColour;
 
 class Dispatcher
 {
 public:
+    // The sinks are read at every datagram, so they may be set after construction.
     Dispatcher(presence::UsersRegistry& registry, settings::SessionState& state, PacketLink& link,
                const Packets& packets, const WireText& text, OutgoingActions& actions,
-               ChatSurface& surface,
-               std::function<QDateTime()> clock = &QDateTime::currentDateTime);
+               const Sinks& sinks, std::function<QDateTime()> clock = &QDateTime::currentDateTime);
 
     // One datagram as read from the socket; source in host byte order.
     void DispatchDatagram(const QByteArray& datagram, quint32 source);
@@ -40,15 +40,12 @@ public:
     void setExiting(bool exiting) { m_exiting = exiting; }
 
 private:
-    struct Packet;
-    void handle(const Packet& p, quint32 source);
+    void handle(const ReceivedPacket& p, quint32 source);
     void systemLine(const QString& conversation, const QString& text, LineColour colour,
                     const QString& nick = QString());
-    void takeSubjectOver(const Packet& p);
-    void takeReplySubjectOver(const Packet& p);
-    void rename(const Packet& p);
-    void showInformation(const Packet& p);
-    void addCreatedChannels(const Packet& p);
+    void takeSubjectOver(const ReceivedPacket& p);
+    void takeReplySubjectOver(const ReceivedPacket& p);
+    void rename(const ReceivedPacket& p);
 
     presence::UsersRegistry& m_registry;
     settings::SessionState& m_state;
@@ -56,7 +53,7 @@ private:
     const Packets& m_packets;
     const WireText& m_text;
     OutgoingActions& m_actions;
-    ChatSurface& m_surface;
+    const Sinks& m_sinks;
     std::function<QDateTime()> m_clock;
     bool m_exiting = false;
 };

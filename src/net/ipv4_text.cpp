@@ -86,4 +86,13 @@ std::optional<quint32> ParseIpv4Text(QStringView text)
     return address;
 }
 
+QString IpToText(quint32 ipv4)
+{
+    return QStringLiteral("%1.%2.%3.%4")
+        .arg(ipv4 >> 24)
+        .arg((ipv4 >> 16) & 0xFF)
+        .arg((ipv4 >> 8) & 0xFF)
+        .arg(ipv4 & 0xFF);
+}
+
 } // namespace quorvelle::net

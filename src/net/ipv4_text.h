@@ -11,4 +11,7 @@ namespace quorvelle::net {
 // remaining bytes ("10.1" is 10.0.0.1). Host byte order; nullopt when rejected.
 std::optional<quint32> ParseIpv4Text(QStringView text);
 
+// An IPv4 address (host byte order, as QHostAddress gives it) in dotted decimal.
+QString IpToText(quint32 ipv4);
+
 } // namespace quorvelle::net

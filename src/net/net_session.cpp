@@ -1,17 +1,16 @@
 #include "net/net_session.h"
 
-#include "net/chat_surface.h"
 #include "settings/session_state.h"
 
 namespace quorvelle::net {
 
 using namespace Qt::Literals::StringLiterals;
 
-NetSession::NetSession(settings::SessionState& state, ChatSurface& surface,
-                       const QByteArray& codepage, MachineInfo machine, QObject* parent)
-    : QObject(parent), m_state(state), m_surface(surface), m_text(codepage),
+NetSession::NetSession(settings::SessionState& state, const QByteArray& codepage,
+                       MachineInfo machine, QObject* parent)
+    : QObject(parent), m_state(state), m_text(codepage),
       m_actions(m_registry, state, *this, m_packets, std::move(machine)),
-      m_dispatcher(m_registry, state, *this, m_packets, m_text, m_actions, surface)
+      m_dispatcher(m_registry, state, *this, m_packets, m_text, m_actions, m_sinks)
 {
     connect(&m_transport, &UdpTransport::datagramReceived, this,
             [this](const QByteArray& datagram, quint32 source) {
@@ -47,9 +46,9 @@ void NetSession::SendToUser(const QByteArray& packet, const QString& nick)
 
 void NetSession::socketError(const QString& text)
 {
-    if (m_state.messages.SysErrors)
-        m_surface.addChatLine(ChatLine{MainConversation, QString(), text, LineColour::SystemErrors,
-                                       false, m_state.SystemStrings, false, m_state.HintTray});
+    if (m_state.switches.SysErrors && m_sinks.conversations)
+        m_sinks.conversations->addChatLine(
+            ChatLine::system(MainConversation, text, LineColour::SystemErrors, m_state.switches));
 }
 
 } // namespace quorvelle::net

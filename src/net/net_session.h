@@ -1,14 +1,15 @@
 #pragma once
 
 // The protocol side of a running peer, put together: wire text, sockets, users
-// registry, packets, outgoing actions and the dispatcher, wired to one surface.
-// The desktop program and the headless peer both run on it.
+// registry, packets, outgoing actions and the dispatcher, reporting to the sinks.
+// A chat session (chat/chat_session.h) owns one and fills in the sinks.
 
 #include "net/codec.h"
 #include "net/dispatcher.h"
 #include "net/outgoing_actions.h"
 #include "net/packet_link.h"
 #include "net/packets.h"
+#include "net/sinks.h"
 #include "net/transport.h"
 #include "net/wire_text.h"
 #include "presence/users_registry.h"
@@ -22,7 +23,8 @@ class NetSession : public QObject, private PacketLink
     Q_OBJECT
 
 public:
-    NetSession(settings::SessionState& state, ChatSurface& surface, const QByteArray& codepage,
+    // sinks.conversations must be set before the first datagram is read.
+    NetSession(settings::SessionState& state, const QByteArray& codepage,
                MachineInfo machine = MachineInfo::system(), QObject* parent = nullptr);
 
     // Loads the broadcast table (AddrList value names) and opens the sockets;
@@ -38,6 +40,7 @@ public:
     const Packets& packets() const { return m_packets; }
     const WireText& wireText() const { return m_text; }
     PacketLink& link() { return *this; }
+    Sinks& sinks() { return m_sinks; }
 
 private:
     void SendBroadcast(const QByteArray& packet) override;
@@ -45,7 +48,7 @@ private:
     void socketError(const QString& text);
 
     settings::SessionState& m_state;
-    ChatSurface& m_surface;
+    Sinks m_sinks{};
     WireText m_text;
     Packets m_packets{m_text};
     DatagramSeq m_seq = DatagramSeq::random();

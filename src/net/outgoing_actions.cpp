@@ -25,12 +25,6 @@ MachineInfo MachineInfo::system()
                        &platform::GetForegroundWindow, &settings::GetVersionText};
 }
 
-SayNickResult SayNickEdit(const QString& text, int caret, const QString& nick)
-{
-    const QString prefix = nick + u": "_s;
-    return SayNickResult{prefix + text, int(qBound(0, caret, int(text.size())) + prefix.size())};
-}
-
 OutgoingActions::OutgoingActions(presence::UsersRegistry& registry, settings::SessionState& state,
                                  PacketLink& link, const Packets& packets, MachineInfo machine,
                                  std::function<QDateTime()> clock)
@@ -129,7 +123,7 @@ void OutgoingActions::AddNickHistory(const QString& nick)
     history.resize(settings::NickHistorySize);
 }
 
-bool OutgoingActions::ChangeStatus(QChar status)
+bool OutgoingActions::ChangeStatus(presence::Status status)
 {
     if (status == m_state.MyStatus)
         return false;
@@ -151,7 +145,7 @@ bool OutgoingActions::SetSubject(const QString& text)
 
 bool OutgoingActions::Beep(const QString& nick, QChar status)
 {
-    if (status == u'3')
+    if (presence::IsOffline(status))
         return false;
     m_link.SendToUser(m_packets.Beep(m_state.MyNick, nick), nick);
     return true;
@@ -159,7 +153,7 @@ bool OutgoingActions::Beep(const QString& nick, QChar status)
 
 bool OutgoingActions::RequestInfo(const QString& nick, QChar status)
 {
-    if (status == u'3')
+    if (presence::IsOffline(status))
         return false;
     m_link.SendToUser(m_packets.AskInfo(m_state.MyNick, nick, 'i', u"N"_s, m_state.InfoLetters()),
                       nick);
@@ -177,15 +171,17 @@ void OutgoingActions::SendInfoReply(const QString& asker, const QString& window,
                                     const QString& wanted)
 {
     QString computer, load, total, process, title;
-    if (wanted.contains(u'S') && m_state.SysInfo)
+    if (wanted.contains(u'S') && m_state.switches.SysInfo)
         computer = m_machine.computerName();
-    if (wanted.contains(u'M') && m_state.MemInfo) {
+    if (wanted.contains(u'M') && m_state.switches.MemInfo) {
         if (const auto memory = m_machine.memory()) {
             load = QString::number(memory->loadPercent);
             total = QString::number(memory->totalKb);
         }
     }
-    if (wanted.contains(u'P') && m_state.ProgInfo) {
+    if (wanted.contains(u'P') && m_state.switches.ProgInfo) {
+        // Also where no foreground window can be found at all (Wayland, no display).
+        process = platform::NoProcessText();
         if (const auto window = m_machine.foreground()) {
             title = window->title;
             process = window->process;

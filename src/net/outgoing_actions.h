@@ -4,6 +4,7 @@
 // delegates here. Most own changes become visible only when their datagram comes
 // back; only the status, the subject and the pending nick change are set here.
 
+#include "net/conversation_kind.h"
 #include "net/packets.h"
 #include "platform/foreground_window.h"
 #include "platform/memory_status.h"
@@ -33,23 +34,6 @@ struct MachineInfo
 
     static MachineInfo system();
 };
-
-// The kind of a conversation, which decides how it is announced.
-enum class ConversationKind
-{
-    Main = 1,
-    Channel = 2,
-    Private = 3
-};
-
-// The input line after "say nick": the nick and ": " before the old text, the
-// caret where it was in the old text.
-struct SayNickResult
-{
-    QString text;
-    int caret = 0;
-};
-SayNickResult SayNickEdit(const QString& text, int caret, const QString& nick);
 
 class OutgoingActions
 {
@@ -81,7 +65,7 @@ public:
     void AddNickHistory(const QString& nick);
 
     // False (and nothing sent) when the status is the current one.
-    bool ChangeStatus(QChar status);
+    bool ChangeStatus(presence::Status status);
     // The subject box: false when the text is the current subject.
     bool SetSubject(const QString& text);
 

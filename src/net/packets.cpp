@@ -1,5 +1,7 @@
 #include "net/packets.h"
 
+#include "net/codec.h"
+
 namespace quorvelle::net {
 
 using namespace Qt::Literals::StringLiterals;
@@ -9,6 +11,68 @@ QString SubjectTimeSortKey(const QString& time)
     // "[dd.mm.yyyy - hh:mm:ss]" -> "[yyyy.mm.dd - hh:mm:ss]"
     return time.mid(0, 1) + time.mid(7, 4) + u'.' + time.mid(4, 2) + u'.' + time.mid(1, 2) +
            time.mid(11, 12);
+}
+
+ReceivedPacket::ReceivedPacket(QByteArrayView packet, const WireText& text)
+    : m_text(text), m_command(packet.size() > 1 ? packet[1] : '\0'), m_tail(RestFields(packet)),
+      m_nick(text.decode(FirstField(packet)))
+{}
+
+QByteArrayView ReceivedPacket::skip(int fields) const
+{
+    QByteArrayView rest = m_tail;
+    for (int i = 0; i < fields; ++i)
+        rest = RestFields(rest);
+    return rest;
+}
+
+QString ReceivedPacket::tail() const
+{
+    return m_text.decode(m_tail);
+}
+
+QString ReceivedPacket::field(int n) const
+{
+    return m_text.decode(FirstField(skip(n)));
+}
+
+QString ReceivedPacket::after(int n) const
+{
+    return m_text.decode(skip(n + 1));
+}
+
+FieldAndRest ReadFieldAndRest(const ReceivedPacket& p)
+{
+    return {p.field(0), p.after(0)};
+}
+
+SubjectReply ReadSubjectReply(const ReceivedPacket& p)
+{
+    return {p.field(0), p.field(1), p.after(1)};
+}
+
+InfoRequest ReadInfoRequest(const ReceivedPacket& p)
+{
+    // The window field starts with a marker byte that FirstField skips.
+    return {p.field(0), p.field(1), p.after(1)};
+}
+
+InfoAnswer ReadInfoAnswer(const ReceivedPacket& p)
+{
+    return {p.field(0), p.field(1),
+            InfoReply{p.nick(), p.field(2), p.field(3), p.field(4), p.field(5), p.field(6),
+                      p.field(7), p.after(7)}};
+}
+
+QStringList ReadChannelList(const ReceivedPacket& p)
+{
+    QStringList channels;
+    for (QByteArrayView rest = p.tailBytes(); !rest.isEmpty(); rest = RestFields(rest)) {
+        const QString name = p.text().decode(FirstField(rest));
+        if (!name.isEmpty() && !channels.contains(name))
+            channels.append(name);
+    }
+    return channels;
 }
 
 QByteArray Packets::form(char command, std::initializer_list<QString> fields) const
@@ -31,9 +95,9 @@ QByteArray Packets::form(char command, std::initializer_list<QString> fields) co
     return packet;
 }
 
-QByteArray Packets::JoinNet(const QString& nick, QChar status) const
+QByteArray Packets::JoinNet(const QString& nick, presence::Status status) const
 {
-    return form('@', {nick, QString(status)});
+    return form('@', {nick, QString(presence::StatusChar(status))});
 }
 
 QByteArray Packets::LeaveNet(const QString& nick) const
@@ -41,14 +105,14 @@ QByteArray Packets::LeaveNet(const QString& nick) const
     return form('$', {nick, QString()});
 }
 
-QByteArray Packets::WhoIsThere(const QString& nick, QChar status) const
+QByteArray Packets::WhoIsThere(const QString& nick, presence::Status status) const
 {
-    return form('?', {nick, QString(status)});
+    return form('?', {nick, QString(presence::StatusChar(status))});
 }
 
-QByteArray Packets::HereIAm(const QString& nick, QChar status) const
+QByteArray Packets::HereIAm(const QString& nick, presence::Status status) const
 {
-    return form('!', {nick, QString(status)});
+    return form('!', {nick, QString(presence::StatusChar(status))});
 }
 
 QByteArray Packets::JoinChannel(const QString& nick, const QString& channel) const
@@ -93,14 +157,15 @@ QByteArray Packets::TellSubject(const QString& nick, const QString& author, cons
     return form('S', {nick, author, time, subject});
 }
 
-QByteArray Packets::ChangeNick(const QString& nick, const QString& newNick, QChar status) const
+QByteArray Packets::ChangeNick(const QString& nick, const QString& newNick,
+                               presence::Status status) const
 {
-    return form('&', {nick, newNick, QString(status)});
+    return form('&', {nick, newNick, QString(presence::StatusChar(status))});
 }
 
-QByteArray Packets::ChangeStatus(const QString& nick, QChar status) const
+QByteArray Packets::ChangeStatus(const QString& nick, presence::Status status) const
 {
-    return form('_', {nick, QString(status)});
+    return form('_', {nick, QString(presence::StatusChar(status))});
 }
 
 QByteArray Packets::Message(const QString& nick, const QString& recipient,
@@ -114,9 +179,10 @@ QByteArray Packets::MassMessage(const QString& nick, const QString& text) const
     return form('*', {nick, text});
 }
 
-QByteArray Packets::MessageReceived(const QString& nick, const QString& sender, QChar status) const
+QByteArray Packets::MessageReceived(const QString& nick, const QString& sender,
+                                    presence::Status status) const
 {
-    return form('M', {nick, sender, QString(status)});
+    return form('M', {nick, sender, QString(presence::StatusChar(status))});
 }
 
 QByteArray Packets::Beep(const QString& nick, const QString& target) const

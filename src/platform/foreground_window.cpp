@@ -11,6 +11,7 @@
 #include <tlhelp32.h>
 #elif defined(QUORVELLE_HAVE_XCB)
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -22,14 +23,8 @@ namespace quorvelle::platform {
 
 namespace {
 
-#if defined(Q_OS_WIN) || defined(QUORVELLE_HAVE_XCB)
-QString NoProcess()
-{
-    return QStringLiteral("No Process");
-}
-#endif
-
 #if defined(QUORVELLE_HAVE_XCB)
+constexpr int MaxProcessNameLength = 260;
 
 // Titles are read only this far: a peer asks for a line of text, not a book.
 constexpr quint32 kMaxTitleBytes = 4096;
@@ -162,9 +157,23 @@ xcb_window_t ActiveWindow(xcb_connection_t* c, xcb_window_t root, const Atoms& a
     return focus->focus;
 }
 
+// The executable's file name, as a process list shows it. The kernel's own name
+// (comm) is cut to 15 characters, so it is the last resort.
 QString ProcessName(quint32 pid)
 {
-    QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
+    const QString proc = QStringLiteral("/proc/%1/").arg(pid);
+    QString exe = QFileInfo(proc + QStringLiteral("exe")).symLinkTarget();
+    exe.remove(QStringLiteral(" (deleted)"));
+    if (!exe.isEmpty())
+        return QFileInfo(exe).fileName().left(MaxProcessNameLength);
+    // Another user's process: its command line is readable where its executable is not.
+    QFile cmdline(proc + QStringLiteral("cmdline"));
+    if (cmdline.open(QIODevice::ReadOnly)) {
+        const QByteArray argv0 = cmdline.read(4096).split('\0').value(0);
+        if (!argv0.isEmpty())
+            return QFileInfo(QString::fromLocal8Bit(argv0)).fileName().left(MaxProcessNameLength);
+    }
+    QFile comm(proc + QStringLiteral("comm"));
     if (!comm.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(comm.read(256).trimmed());
@@ -181,7 +190,7 @@ std::optional<ForegroundWindow> FromX11()
     const xcb_window_t root = connection.root();
     const Atoms atoms = InternAtoms(c);
 
-    ForegroundWindow result{QString(), NoProcess()};
+    ForegroundWindow result{QString(), NoProcessText()};
     xcb_window_t window = ActiveWindow(c, root, atoms);
     // The focus may sit on a child of the client, and the pid on a frame around it, so the
     // missing pieces are looked for up the tree.
@@ -212,7 +221,7 @@ std::optional<ForegroundWindow> FromX11()
 std::optional<ForegroundWindow> GetForegroundWindow()
 {
 #if defined(Q_OS_WIN)
-    ForegroundWindow result{QString(), NoProcess()};
+    ForegroundWindow result{QString(), NoProcessText()};
     const HWND window = ::GetForegroundWindow();
     if (!window)
         return result;

@@ -5,6 +5,12 @@
 
 namespace quorvelle::platform {
 
+// The process field when the window's owner is not found.
+inline QString NoProcessText()
+{
+    return QStringLiteral("No Process");
+}
+
 struct ForegroundWindow
 {
     QString title;   // the window's title; empty when there is no such window

@@ -9,30 +9,7 @@ namespace {
 
 constexpr quint32 LoopbackAddress = 0x7F000001;
 
-bool isStatusDigit(QChar c)
-{
-    return c >= u'0' && c <= u'3';
-}
-
 } // namespace
-
-QString StatusName(QStringView status)
-{
-    if (status.size() != 1 || !isStatusDigit(status[0]))
-        return {};
-    static const QString names[] = {QStringLiteral("Normal"), QStringLiteral("DND"),
-                                    QStringLiteral("Away"), QStringLiteral("Offline")};
-    return names[status[0].unicode() - u'0'];
-}
-
-QChar NormalizeStatus(QStringView status)
-{
-    // An item must start with a status digit, or FindUser could never match it again
-    // and every repeat of a garbage packet would add another copy.
-    if (!status.isEmpty() && isStatusDigit(status[0]))
-        return status[0];
-    return u'0';
-}
 
 struct UsersRegistry::User
 {

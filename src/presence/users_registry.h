@@ -6,6 +6,8 @@
 // the whole item text, so users group by status and then by name. The own user is
 // listed too, since the program hears its own broadcasts.
 
+#include "presence/status.h"
+
 #include <QAbstractListModel>
 #include <QCollator>
 #include <QHash>
@@ -17,13 +19,6 @@
 namespace quorvelle::presence {
 
 inline constexpr int SignatureRingSize = 10;
-
-// "Normal", "DND", "Away", "Offline" for "0".."3"; empty for anything else.
-QString StatusName(QStringView status);
-
-// The status character the registry keeps for a status field from the net:
-// its first character when that is a digit 0..3, else '0'.
-QChar NormalizeStatus(QStringView status);
 
 class UsersRegistry : public QAbstractListModel
 {

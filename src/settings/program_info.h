@@ -3,7 +3,6 @@
 // Facts about this program and this machine that several parts show or send.
 
 #include <QString>
-#include <QtGlobal>
 
 namespace quorvelle::settings {
 
@@ -13,7 +12,5 @@ QString GetVersionText();
 QString WindowCaption();
 // The host name; empty when it cannot be read.
 QString GetComputerNameText();
-// An IPv4 address (host byte order, as QHostAddress gives it) in dotted decimal.
-QString IpToText(quint32 ipv4);
 
 } // namespace quorvelle::settings

@@ -1,8 +1,9 @@
 #include "settings/settings_schema.h"
 
-#include "net/wire_text.h"
 #include "settings/app_paths.h"
+#include "settings/codepage.h"
 #include "settings/program_info.h"
+#include "settings/switches.h"
 
 #include <array>
 
@@ -86,7 +87,7 @@ SchemaContext SchemaContext::current()
 {
     return SchemaContext{
         GetComputerNameText(), WindowCaption(),   QDateTime::currentDateTime(),
-        DataDirectory(),       SoundsDirectory(), net::DefaultCodepage(),
+        DataDirectory(),       SoundsDirectory(), DefaultCodepage(),
     };
 }
 
@@ -102,33 +103,16 @@ SettingsSchema::SettingsSchema(const SchemaContext& c)
     b.computed(SubjBy, ValueType::Text); // the own nick
     b.text(SubjDateTime, SubjectTimeText(c.startTime));
     b.text(Subject, c.versionCaption);
-    b.flag(TimeUsers, true);
-    b.flag(TimeSystem, true);
-    b.flag(TimeWSeconds, false);
     b.text(LogsDir, c.dataDirectory + u"Logs/"_s);
     b.text(FilesDir, c.dataDirectory + u"In/"_s);
-    b.flag(UpdateNicks, true);
-    b.flag(SaveState, true);
-    b.flag(SaveSize, true);
-    b.flag(SavePos, true);
-    b.flag(FlashTray, true);
-    b.flag(PopupNewLine, true);
-    b.flag(LogMain, true);
-    b.flag(LogOther, true);
-    b.flag(LogPriv, true);
-    b.flag(LogMess, true);
-    b.flag(HintTray, true);
     b.number(UpdateOnTime, 0);
-    b.flag(UpdateOnPopup, true);
     b.number(StyleCodes, 3);
-    b.flag(ShowSmiles, true);
     b.text(HotKey, u"Ctrl+Alt+S"_s);
     b.number(TabsStyle, 0);
     b.number(ActiveChanel, 0);
 
-    for (Key k : {JLNet, JLChan, JLChat, ChanNick, ChanStat, ChanSubj, RecvMess, RecvBeep, MessConf,
-                  BeepConf, SysErrors})
-        b.flag(k, true);
+    for (const SwitchDef& def : SwitchTable())
+        b.flag(def.key, def.fallback);
 
     b.number(EditBoxHeight, 22);
     b.number(SubjectHeight, 46);
@@ -157,10 +141,6 @@ SettingsSchema::SettingsSchema(const SchemaContext& c)
         b.text(Nick.at(i), QString());
     for (int i = 1; i <= MacroCount; ++i)
         b.text(Macro.at(i), defaultMacros[i - 1]);
-
-    b.flag(SysInfo, true);
-    b.flag(MemInfo, true);
-    b.flag(ProgInfo, true);
 
     for (Key k :
          {ChatBrush, UsersListBrush, SubjectBrush, EditBoxBrush, NickNameBrush, MessageBrush})

@@ -4,11 +4,11 @@
 #include <QActionGroup>
 #include <QMenu>
 #include <QWidget>
-#include <tuple>
 
 namespace quorvelle::shell {
 
 using namespace Qt::Literals::StringLiterals;
+using S = settings::Switches;
 
 namespace {
 
@@ -19,9 +19,9 @@ QKeySequence keys(const char* text)
 
 } // namespace
 
-MainMenu::MainMenu(QWidget* window)
-    : QObject(window), m_window(window), m_popup(new QMenu(window)), m_tabMenu(new QMenu(window)),
-      m_nickHistory(new QMenu(window)), m_userPopup(new QMenu(window))
+MainMenu::MainMenu(QWidget* window, settings::Switches& switchState)
+    : QObject(window), m_window(window), m_switches(switchState), m_popup(new QMenu(window)),
+      m_tabMenu(new QMenu(window)), m_nickHistory(new QMenu(window)), m_userPopup(new QMenu(window))
 {
     m_userPopup->setObjectName(u"UserPopup"_s);
     m_popup->setObjectName(u"PopupMenu1"_s);
@@ -30,189 +30,150 @@ MainMenu::MainMenu(QWidget* window)
     QMenu* p = m_popup;
 
     // Esc is handled by the focused box itself (it may first undo an edit).
-    command(p, u"Hide1"_s, u"Show"_s, keys("Esc"))->setShortcutContext(Qt::WidgetShortcut);
+    Hide1 = command(p, "Hide1", u"Show"_s, keys("Esc"));
+    Hide1->setShortcutContext(Qt::WidgetShortcut);
     p->addSeparator();
 
-    QMenu* status = submenu(p, u"Status"_s);
+    QMenu* statusMenu = p->addMenu(u"Status"_s);
     auto* statusGroup = new QActionGroup(this);
-    radio(status, statusGroup, u"Normal1"_s, u"Normal (Available)"_s, 0, keys("Ctrl+S"));
-    radio(status, statusGroup, u"DNDDonotdistrub1"_s, u"DND (Do Not Disturb)"_s, 1, keys("Ctrl+D"));
-    radio(status, statusGroup, u"AwayFarfromchat1"_s, u"Away (Far From Chat)"_s, 2, keys("Ctrl+A"));
-    radio(status, statusGroup, u"OffLine1"_s, u"Offline (Not Available)"_s, 3, keys("Ctrl+F"));
+    status = {radio(statusMenu, statusGroup, "Normal1", u"Normal (Available)"_s, 0, keys("Ctrl+S")),
+              radio(statusMenu, statusGroup, "DNDDonotdistrub1", u"DND (Do Not Disturb)"_s, 1,
+                    keys("Ctrl+D")),
+              radio(statusMenu, statusGroup, "AwayFarfromchat1", u"Away (Far From Chat)"_s, 2,
+                    keys("Ctrl+A")),
+              radio(statusMenu, statusGroup, "OffLine1", u"Offline (Not Available)"_s, 3,
+                    keys("Ctrl+F"))};
 
-    QMenu* messages = submenu(p, u"System Messages"_s);
-    check(messages, u"JLNet"_s, u"Join/Leave Network"_s);
-    check(messages, u"JLChan"_s, u"Join/Leave Chanel"_s);
-    check(messages, u"JLChat"_s, u"Join/Leave Private Chat"_s);
-    check(messages, u"ChanNick"_s, u"Change NickName"_s);
-    check(messages, u"ChanStat"_s, u"Change User Status"_s);
-    check(messages, u"ChanSubj"_s, u"Change Subject"_s);
-    check(messages, u"RecvMess"_s, u"Receive Message"_s);
-    check(messages, u"RecvBeep"_s, u"Receive Beep"_s);
-    check(messages, u"MessConf"_s, u"Message Confirmation"_s);
-    check(messages, u"BeepConf"_s, u"Beep Confirmation"_s);
-    check(messages, u"SysErrors"_s, u"System Errors"_s);
+    switches(p->addMenu(u"System Messages"_s),
+             {&S::JLNet, &S::JLChan, &S::JLChat, &S::ChanNick, &S::ChanStat, &S::ChanSubj,
+              &S::RecvMess, &S::RecvBeep, &S::MessConf, &S::BeepConf, &S::SysErrors});
+    switches(p->addMenu(u"Timestamp Events"_s),
+             {&S::SystemStrings, &S::UsersStrings, &S::ShowSeconds});
 
-    QMenu* stamps = submenu(p, u"Timestamp Events"_s);
-    check(stamps, u"SystemStrings"_s, u"System Strings"_s);
-    check(stamps, u"UsersStrings"_s, u"Users Strings"_s);
-    check(stamps, u"ShowSeconds"_s, u"Show Seconds"_s);
-
-    QMenu* logging = submenu(p, u"Logging"_s);
-    check(logging, u"LogMain"_s, u"Main Chanel"_s);
-    check(logging, u"LogOther"_s, u"Other Chanels"_s);
-    check(logging, u"LogPriv"_s, u"Privats Chats"_s);
-    check(logging, u"LogMess"_s, u"Messages"_s);
+    QMenu* logging = p->addMenu(u"Logging"_s);
+    switches(logging, {&S::LogMain, &S::LogOther, &S::LogPriv, &S::LogMess});
     logging->addSeparator();
-    command(logging, u"Messages1"_s, u"Messages Archive..."_s);
-    later(u"Messages1"_s);
-    command(logging, u"LogsDirectory1"_s, u"Logs Directory..."_s);
+    Messages1 = command(logging, "Messages1", u"Messages Archive..."_s);
+    LogsDirectory1 = command(logging, "LogsDirectory1", u"Logs Directory..."_s);
 
-    QMenu* config = submenu(p, u"Configuration"_s);
-    command(config, u"Connection1"_s, u"UDP Connection..."_s, keys("Ctrl+U"));
-    command(config, u"SoundEvents1"_s, u"Sound Events..."_s, keys("Ctrl+E"));
-    later(u"SoundEvents1"_s);
-    command(config, u"miHotKey"_s, u"Hot Key for Popup..."_s, keys("Ctrl+H"));
-    later(u"miHotKey"_s);
-    QMenu* info = submenu(config, u"Allow Request Info"_s);
-    check(info, u"SysInfo"_s, u"System"_s);
-    check(info, u"MemInfo"_s, u"Memory"_s);
-    check(info, u"ProgInfo"_s, u"Active Program"_s);
-    command(config, u"FilesQueue2"_s, u"Files Queue..."_s, keys("Ctrl+Q"));
-    later(u"FilesQueue2"_s);
+    QMenu* config = p->addMenu(u"Configuration"_s);
+    Connection1 = command(config, "Connection1", u"UDP Connection..."_s, keys("Ctrl+U"));
+    SoundEvents1 = command(config, "SoundEvents1", u"Sound Events..."_s, keys("Ctrl+E"));
+    miHotKey = command(config, "miHotKey", u"Hot Key for Popup..."_s, keys("Ctrl+H"));
+    switches(config->addMenu(u"Allow Request Info"_s), {&S::SysInfo, &S::MemInfo, &S::ProgInfo});
+    FilesQueue2 = command(config, "FilesQueue2", u"Files Queue..."_s, keys("Ctrl+Q"));
     config->addSeparator();
-    command(config, u"Colors1"_s, u"Colors..."_s);
-    later(u"Colors1"_s);
-    command(config, u"Defaultcolors1"_s, u"Default Colors"_s);
-    later(u"Defaultcolors1"_s);
-    command(config, u"Font1"_s, u"Font..."_s);
-    command(config, u"Defaultfont1"_s, u"Default Font"_s);
+    Colors1 = command(config, "Colors1", u"Colors..."_s);
+    Defaultcolors1 = command(config, "Defaultcolors1", u"Default Colors"_s);
+    Font1 = command(config, "Font1", u"Font..."_s);
+    Defaultfont1 = command(config, "Defaultfont1", u"Default Font"_s);
 
-    QMenu* windowSettings = submenu(p, u"Window Settings"_s);
-    QMenu* codes = submenu(windowSettings, u"Color Codes"_s);
+    QMenu* windowSettings = p->addMenu(u"Window Settings"_s);
+    QMenu* codes = windowSettings->addMenu(u"Color Codes"_s);
     codes->setObjectName(u"StyleCodes"_s);
     auto* codesGroup = new QActionGroup(this);
-    radio(codes, codesGroup, u"SCodeDis"_s, u"Disabled"_s, 0);
-    radio(codes, codesGroup, u"SCodeEn"_s, u"Enabled"_s, 1);
-    radio(codes, codesGroup, u"SCodeEnSt"_s, u"Enabled and Hided"_s, 2);
-    radio(codes, codesGroup, u"SCodeEnStrip"_s, u"Enabled and Stripped"_s, 3);
-    check(windowSettings, u"miShowSmiles"_s, u"Show Smiles"_s);
-    QMenu* save = submenu(windowSettings, u"Save"_s);
-    check(save, u"SaveState"_s, u"Save State"_s);
-    check(save, u"SaveSize"_s, u"Save Size"_s);
-    check(save, u"SavePos"_s, u"Save Position"_s);
-    QMenu* defaults = submenu(windowSettings, u"Defaults"_s);
-    command(defaults, u"DefaultState1"_s, u"Default View"_s);
-    later(u"DefaultState1"_s);
-    command(defaults, u"DefaultSize1"_s, u"Default Sizes"_s);
-    command(defaults, u"CenterWindow1"_s, u"Center Window"_s);
+    styleCodes = {radio(codes, codesGroup, "SCodeDis", u"Disabled"_s, 0),
+                  radio(codes, codesGroup, "SCodeEn", u"Enabled"_s, 1),
+                  radio(codes, codesGroup, "SCodeEnSt", u"Enabled and Hided"_s, 2),
+                  radio(codes, codesGroup, "SCodeEnStrip", u"Enabled and Stripped"_s, 3)};
+    switches(windowSettings, {&S::ShowSmiles});
+    switches(windowSettings->addMenu(u"Save"_s), {&S::SaveState, &S::SaveSize, &S::SavePos});
+    QMenu* defaults = windowSettings->addMenu(u"Defaults"_s);
+    DefaultState1 = command(defaults, "DefaultState1", u"Default View"_s);
+    DefaultSize1 = command(defaults, "DefaultSize1", u"Default Sizes"_s);
+    CenterWindow1 = command(defaults, "CenterWindow1", u"Center Window"_s);
 
-    QMenu* view = submenu(p, u"View"_s);
-    check(view, u"MnSubj"_s, u"Subject"_s, keys("Alt+F1"));
-    check(view, u"MnSubjMin"_s, u"Minimized"_s, keys("Ctrl+F1"));
-    check(view, u"MnNick"_s, u"NickName"_s, keys("Alt+F2"));
-    check(view, u"MnNickMin"_s, u"Minimized"_s, keys("Ctrl+F2"));
-    check(view, u"MnUsers"_s, u"UsersList"_s, keys("Alt+F3"));
-    check(view, u"MnUsersMin"_s, u"Minimized"_s, keys("Ctrl+F3"));
+    QMenu* view = p->addMenu(u"View"_s);
+    MnSubj = check(view, "MnSubj", u"Subject"_s, keys("Alt+F1"));
+    MnSubjMin = check(view, "MnSubjMin", u"Minimized"_s, keys("Ctrl+F1"));
+    MnNick = check(view, "MnNick", u"NickName"_s, keys("Alt+F2"));
+    MnNickMin = check(view, "MnNickMin", u"Minimized"_s, keys("Ctrl+F2"));
+    MnUsers = check(view, "MnUsers", u"UsersList"_s, keys("Alt+F3"));
+    MnUsersMin = check(view, "MnUsersMin", u"Minimized"_s, keys("Ctrl+F3"));
     view->addSeparator();
-    check(view, u"LeftPlace"_s, u"Left Placement"_s, keys("Ctrl+L"));
-    for (const char* name :
-         {"MnSubj", "MnSubjMin", "MnNick", "MnNickMin", "MnUsers", "MnUsersMin", "LeftPlace"})
-        later(QString::fromLatin1(name));
+    LeftPlace = check(view, "LeftPlace", u"Left Placement"_s, keys("Ctrl+L"));
 
-    QMenu* update = submenu(p, u"Update UsersList"_s);
-    check(update, u"UpdateOnTime"_s, u"Interval 0 Seconds..."_s);
-    later(u"UpdateOnTime"_s);
-    check(update, u"UpdateOnPopup"_s, u"On Popup Chat Window"_s);
+    QMenu* update = p->addMenu(u"Update UsersList"_s);
+    UpdateOnTime = check(update, "UpdateOnTime", u"Interval 0 Seconds..."_s);
+    switches(update, {&S::UpdateOnPopup});
 
     p->addSeparator();
-    check(p, u"HintTray"_s, u"Show Hint in Tray"_s);
-    check(p, u"FlashTray"_s, u"Flash in Tray"_s);
-    check(p, u"PopupLine"_s, u"Popup Chat Window"_s);
+    switches(p, {&S::HintTray, &S::FlashTray, &S::PopupLine});
     p->addSeparator();
-    command(p, u"Channels1"_s, u"Channels..."_s, keys("Alt+Space"));
-    later(u"Channels1"_s);
-    command(p, u"About1"_s, u"About..."_s, keys("Alt+A"));
+    Channels1 = command(p, "Channels1", u"Channels..."_s, keys("Alt+Space"));
+    About1 = command(p, "About1", u"About..."_s, keys("Alt+A"));
     p->addSeparator();
-    command(p, u"Exit1"_s, u"Exit"_s, keys("Alt+X"));
+    Exit1 = command(p, "Exit1", u"Exit"_s, keys("Alt+X"));
 
     // The tab menu.
-    command(m_tabMenu, u"Close1"_s, u"Close"_s, keys("Ctrl+F4"));
-    command(m_tabMenu, u"Next1"_s, u"Next"_s, keys("Ctrl+Tab"));
-    command(m_tabMenu, u"Prev1"_s, u"Previous"_s, keys("Ctrl+Shift+Tab"));
-    m_tabMenu->addAction(item(u"Channels1"_s));
-    QMenu* tabsStyle = submenu(m_tabMenu, u"Tabs Style"_s);
+    Close1 = command(m_tabMenu, "Close1", u"Close"_s, keys("Ctrl+F4"));
+    Next1 = command(m_tabMenu, "Next1", u"Next"_s, keys("Ctrl+Tab"));
+    Prev1 = command(m_tabMenu, "Prev1", u"Previous"_s, keys("Ctrl+Shift+Tab"));
+    m_tabMenu->addAction(Channels1);
+    QMenu* style = m_tabMenu->addMenu(u"Tabs Style"_s);
     auto* styleGroup = new QActionGroup(this);
-    radio(tabsStyle, styleGroup, u"Tabs1"_s, u"Tabs"_s, 0);
-    radio(tabsStyle, styleGroup, u"Buttons1"_s, u"Buttons"_s, 1);
-    radio(tabsStyle, styleGroup, u"FlatButtons1"_s, u"Flat Buttons"_s, 2);
+    tabsStyle = {radio(style, styleGroup, "Tabs1", u"Tabs"_s, 0),
+                 radio(style, styleGroup, "Buttons1", u"Buttons"_s, 1),
+                 radio(style, styleGroup, "FlatButtons1", u"Flat Buttons"_s, 2)};
 
-    // Commands of the input line that work anywhere in the window.
-    m_window->addAction(command(nullptr, u"ClearChat"_s, u"Clear Chat"_s, keys("Shift+Esc")));
+    ClearChat = command(nullptr, "ClearChat", u"Clear Chat"_s, keys("Shift+Esc"));
 
-    // The users list's menu. Its shortcuts work through the invisible twins in
-    // the main popup; beep, information and refresh have none and work directly.
+    // The users list's menu. Its shortcuts work through the invisible twins;
+    // beep, information and refresh have none and work directly.
     QMenu* u = m_userPopup;
-    command(u, u"MessMenu"_s, u"Message"_s, keys("Ins"));
-    command(u, u"Chat1"_s, u"Private Chat"_s, keys("Ctrl+P"));
-    command(u, u"Beep1"_s, u"Alert Beep"_s, keys("Ctrl+B"));
-    command(u, u"SayNick1"_s, u"Say Nick"_s, keys("Ctrl+N"));
-    command(u, u"RequestINFO1"_s, u"Request INFO"_s, keys("Ctrl+I"));
-    command(u, u"SendFile1"_s, u"Send File"_s, keys("Ctrl+W"));
+    MessMenu = command(u, "MessMenu", u"Message"_s, keys("Ins"));
+    Chat1 = command(u, "Chat1", u"Private Chat"_s, keys("Ctrl+P"));
+    Beep1 = command(u, "Beep1", u"Alert Beep"_s, keys("Ctrl+B"));
+    SayNick1 = command(u, "SayNick1", u"Say Nick"_s, keys("Ctrl+N"));
+    RequestINFO1 = command(u, "RequestINFO1", u"Request INFO"_s, keys("Ctrl+I"));
+    SendFile1 = command(u, "SendFile1", u"Send File"_s, keys("Ctrl+W"));
     u->addSeparator()->setObjectName(u"N8"_s);
-    command(u, u"MassMessage1"_s, u"Mass Message"_s, keys("Ctrl+M"));
-    command(u, u"RefreshUsersList1"_s, u"Refresh UsersList"_s, keys("Ctrl+R"));
-    command(u, u"FilesQueue1"_s, u"Files Queue..."_s, keys("Ctrl+Q"));
-    for (const char* name : {"MessMenu", "SendFile1", "MassMessage1", "FilesQueue1"})
-        later(QString::fromLatin1(name));
-    m_window->addActions({item(u"Beep1"_s), item(u"RequestINFO1"_s), item(u"RefreshUsersList1"_s)});
-    for (auto [name, caption, shortcut] :
-         {std::tuple{"MessTwin", "mess", "Ins"}, std::tuple{"ChatTwin", "chat", "Ctrl+P"},
-          std::tuple{"MassTwin", "mass", "Ctrl+M"}, std::tuple{"SayNick3", "Say Nick", "Ctrl+N"},
-          std::tuple{"saynick2", "say nick", "Ctrl+Y"},
-          std::tuple{"SendFileTwin", "Send File", "Ctrl+W"}}) {
-        // Hidden actions take no shortcuts, so the twins are kept out of the menu
-        // rather than hidden in it.
-        m_window->addAction(command(nullptr, QString::fromLatin1(name),
-                                    QString::fromLatin1(caption), keys(shortcut)));
+    MassMessage1 = command(u, "MassMessage1", u"Mass Message"_s, keys("Ctrl+M"));
+    RefreshUsersList1 = command(u, "RefreshUsersList1", u"Refresh UsersList"_s, keys("Ctrl+R"));
+    FilesQueue1 = command(u, "FilesQueue1", u"Files Queue..."_s, keys("Ctrl+Q"));
+    // Hidden actions take no shortcuts, so the twins are kept out of the menus
+    // rather than hidden in them.
+    MessTwin = command(nullptr, "MessTwin", u"mess"_s, keys("Ins"));
+    ChatTwin = command(nullptr, "ChatTwin", u"chat"_s, keys("Ctrl+P"));
+    MassTwin = command(nullptr, "MassTwin", u"mass"_s, keys("Ctrl+M"));
+    SayNick3 = command(nullptr, "SayNick3", u"Say Nick"_s, keys("Ctrl+N"));
+    saynick2 = command(nullptr, "saynick2", u"say nick"_s, keys("Ctrl+Y"));
+    SendFileTwin = command(nullptr, "SendFileTwin", u"Send File"_s, keys("Ctrl+W"));
+
+    // The nick history: ten entries, then its switch and "Clear". The entries are
+    // shown only while they hold a nick; their shortcuts always work.
+    for (int i = 0; i < 10; ++i) {
+        QAction* entry = command(nullptr, "", QString(),
+                                 QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_0 + (i + 1) % 10)));
+        entry->setObjectName(u"Nick%1"_s.arg(i + 1));
+        nicks[size_t(i)] = entry;
     }
-
-    // The nick history: ten entries, then its switch and "Clear".
-    for (int i = 1; i <= 10; ++i)
-        command(m_nickHistory, u"Nick%1"_s.arg(i), QString(),
-                QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_0 + i % 10)));
     m_nickHistory->addSeparator();
-    check(m_nickHistory, u"Updatehistory1"_s, u"&Update History?"_s);
-    command(m_nickHistory, u"Clear1"_s, u"&Clear"_s);
+    switches(m_nickHistory, {&S::Updatehistory1});
+    Clear1 = command(m_nickHistory, "Clear1", u"&Clear"_s);
 
-    // Shortcuts of the popups work while the popups are closed.
-    m_window->addActions(m_popup->actions());
-    for (QMenu* menu : m_popup->findChildren<QMenu*>())
-        m_window->addActions(menu->actions());
-    m_window->addActions(m_tabMenu->actions());
-    m_window->addActions(m_nickHistory->actions());
+    // Shown for completeness; their windows arrive later.
+    for (QAction* later : {Messages1, SoundEvents1, FilesQueue2, Colors1, Defaultcolors1,
+                           DefaultState1, MnSubj, MnSubjMin, MnNick, MnNickMin, MnUsers, MnUsersMin,
+                           LeftPlace, Channels1, MessMenu, SendFile1, MassMessage1, FilesQueue1})
+        later->setEnabled(false);
 }
 
-QMenu* MainMenu::submenu(QMenu* parent, const QString& caption)
-{
-    QMenu* menu = parent->addMenu(caption);
-    return menu;
-}
-
-QAction* MainMenu::command(QMenu* menu, const QString& name, const QString& caption,
+QAction* MainMenu::command(QMenu* menu, const char* name, const QString& caption,
                            const QKeySequence& shortcut)
 {
     auto* action = new QAction(caption, m_window);
-    action->setObjectName(name);
+    action->setObjectName(QString::fromLatin1(name));
     action->setShortcut(shortcut);
     action->setShortcutContext(Qt::WindowShortcut);
     if (menu)
         menu->addAction(action);
-    m_items.insert(name, action);
+    // Shortcuts work while the menus are closed.
+    m_window->addAction(action);
     return action;
 }
 
-QAction* MainMenu::check(QMenu* menu, const QString& name, const QString& caption,
+QAction* MainMenu::check(QMenu* menu, const char* name, const QString& caption,
                          const QKeySequence& shortcut)
 {
     QAction* action = command(menu, name, caption, shortcut);
@@ -220,8 +181,8 @@ QAction* MainMenu::check(QMenu* menu, const QString& name, const QString& captio
     return action;
 }
 
-QAction* MainMenu::radio(QMenu* menu, QActionGroup* group, const QString& name,
-                         const QString& caption, int tag, const QKeySequence& shortcut)
+QAction* MainMenu::radio(QMenu* menu, QActionGroup* group, const char* name, const QString& caption,
+                         int tag, const QKeySequence& shortcut)
 {
     QAction* action = check(menu, name, caption, shortcut);
     action->setData(tag);
@@ -229,35 +190,31 @@ QAction* MainMenu::radio(QMenu* menu, QActionGroup* group, const QString& name,
     return action;
 }
 
-void MainMenu::later(const QString& name)
+void MainMenu::switches(QMenu* menu, std::initializer_list<bool settings::Switches::*> fields)
 {
-    item(name)->setEnabled(false);
+    for (bool settings::Switches::*field : fields) {
+        const settings::SwitchDef& def = settings::SwitchFor(field);
+        QAction* action = check(menu, "", QString(def.caption));
+        action->setObjectName(QString(def.item));
+        action->setChecked(m_switches.*field);
+        connect(action, &QAction::toggled, this,
+                [this, field](bool on) { m_switches.*field = on; });
+        m_switchItems.append({field, action});
+    }
 }
 
-QAction* MainMenu::item(const QString& name) const
+QAction* MainMenu::item(bool settings::Switches::*field) const
 {
-    QAction* action = m_items.value(name);
-    Q_ASSERT_X(action, "MainMenu::item", qPrintable(name));
-    return action;
-}
-
-void MainMenu::bindSwitch(const QString& name, bool& flag)
-{
-    QAction* action = item(name);
-    m_switches.insert(action, &flag);
-    action->setChecked(flag);
-    connect(action, &QAction::toggled, this, [&flag](bool on) { flag = on; });
-}
-
-void MainMenu::setHandler(const QString& name, std::function<void()> handler)
-{
-    connect(item(name), &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+    for (const auto& [f, action] : m_switchItems)
+        if (f == field)
+            return action;
+    return nullptr;
 }
 
 void MainMenu::refreshSwitches()
 {
-    for (auto it = m_switches.cbegin(); it != m_switches.cend(); ++it)
-        it.key()->setChecked(*it.value());
+    for (const auto& [field, action] : m_switchItems)
+        action->setChecked(m_switches.*field);
 }
 
 } // namespace quorvelle::shell

@@ -74,7 +74,7 @@ TrayIcon::TrayIcon(QMenu* menu, const QString& toolTip, QObject* parent)
     m_hintTimer.setSingleShot(true);
     m_hintTimer.setInterval(5000);
     connect(&m_hintTimer, &QTimer::timeout, this, &TrayIcon::hideHint);
-    setStatus(u'0');
+    setStatus(presence::Status::Normal);
 }
 
 TrayIcon::~TrayIcon()
@@ -87,9 +87,9 @@ bool TrayIcon::available()
     return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
-void TrayIcon::setStatus(QChar status)
+void TrayIcon::setStatus(presence::Status status)
 {
-    m_status = qBound(0, status.digitValue(), 3);
+    m_status = char16_t(status) - u'0';
     m_flashPhase = false;
     m_icon->setIcon(ImageList::icon(32 + m_status));
 }

@@ -3,6 +3,8 @@
 // The notification-area icon: the own status as its picture, flashing when
 // something new arrives unseen, and the short-lived hint with the newest line.
 
+#include "presence/status.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -25,7 +27,7 @@ public:
     // only way in, and must stay reachable).
     static bool available();
 
-    void setStatus(QChar status); // SetTrayIcons
+    void setStatus(presence::Status status); // SetTrayIcons
     void show();
     void hide();
     void setFlashing(bool on);

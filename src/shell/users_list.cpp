@@ -11,12 +11,12 @@ namespace quorvelle::shell {
 
 using presence::UsersRegistry;
 
-UserPopupEnabling UserPopupPopup(bool listEmpty, QChar selectedStatus, QChar myStatus)
+UserPopupEnabling UserPopupPopup(bool listEmpty, QChar selectedStatus, presence::Status myStatus)
 {
     if (listEmpty)
         return {};
-    const bool meOnline = myStatus != u'3';
-    const bool personal = meOnline && selectedStatus != u'3';
+    const bool meOnline = myStatus != presence::Status::Offline;
+    const bool personal = meOnline && !presence::IsOffline(selectedStatus);
     return UserPopupEnabling{personal, personal, personal, personal, personal, personal, meOnline};
 }
 
@@ -103,7 +103,9 @@ TUsersList::TUsersList(QWidget* parent) : QListView(parent)
     setSelectionMode(SingleSelection);
     setUniformItemSizes(true);
     setMouseTracking(true);
-    setContextMenuPolicy(Qt::NoContextMenu);
+    // The right button opens the users menu on press; no second menu from the
+    // context-menu event, here or in the window behind.
+    setContextMenuPolicy(Qt::PreventContextMenu);
 }
 
 bool TUsersList::EnsureUserSelected()
@@ -151,7 +153,7 @@ void TUsersList::mouseDoubleClickEvent(QMouseEvent* event)
         return;
     }
     setCurrentIndex(index);
-    if (statusOf(index) != u'3')
+    if (!presence::IsOffline(statusOf(index)))
         emit messageRequested();
 }
 

@@ -3,6 +3,8 @@
 // The users list of the main window: a view of the users registry with a status
 // picture and the nick drawn as plain text, grouped by status.
 
+#include "presence/status.h"
+
 #include <QListView>
 #include <QStyledItemDelegate>
 #include <optional>
@@ -20,7 +22,7 @@ struct UserPopupEnabling
     bool sendFile = false;
     bool mass = false;
 };
-UserPopupEnabling UserPopupPopup(bool listEmpty, QChar selectedStatus, QChar myStatus);
+UserPopupEnabling UserPopupPopup(bool listEmpty, QChar selectedStatus, presence::Status myStatus);
 
 // The refresh interval typed into its dialog: digits only (anything else changes
 // nothing), at most the first five, empty changes nothing.

@@ -60,7 +60,8 @@ void TestChatCore::target()
     QFETCH(QString, name);
     QFETCH(bool, activate);
     const QStringList open{u"#Main"_s, u"#Talks"_s, u"Ann"_s};
-    const ChatTarget t = ResolveChatTarget(conversation, nick, u"Me"_s, status,
+    const ChatTarget t = ResolveChatTarget(conversation, nick, u"Me"_s,
+                                           quorvelle::presence::Status(status.unicode()),
                                            [&](const QString& n) { return open.contains(n); });
     QCOMPARE(int(t.action), action);
     QCOMPARE(t.name, name);

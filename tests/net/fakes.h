@@ -2,8 +2,8 @@
 
 // Recording stand-ins for the windows and the sockets.
 
-#include "net/chat_surface.h"
 #include "net/packet_link.h"
+#include "net/sinks.h"
 
 #include <QList>
 #include <QStringList>
@@ -37,9 +37,17 @@ public:
     QList<SentPacket> sent;
 };
 
-class FakeSurface : public net::ChatSurface
+// Every sink at once, recording what it is told.
+class FakeSurface : public net::ConversationSink,
+                    public net::MessageSink,
+                    public net::InformationSink,
+                    public net::ChannelsSink,
+                    public net::SoundSink,
+                    public net::SessionSink
 {
 public:
+    net::Sinks sinks() { return {this, this, this, this, this, this}; }
+
     void addChatLine(const net::ChatLine& line) override { lines.append(line); }
     void playSoundEvent(int event) override { sounds.append(event); }
     bool conversationExists(const QString& name) const override

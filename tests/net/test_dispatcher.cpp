@@ -37,8 +37,8 @@ struct Peer
                                             return platform::ForegroundWindow{u"a/b"_s, u"ed"_s};
                                         },
                                         [] { return u"1.2.3.4"_s; }}};
-    Dispatcher dispatcher{registry, state,   link,    packets,
-                          text,     actions, surface, [] { return Now; }};
+    Sinks sinks = surface.sinks();
+    Dispatcher dispatcher{registry, state, link, packets, text, actions, sinks, [] { return Now; }};
 
     Peer()
     {
@@ -197,9 +197,14 @@ void TestDispatcher::commands()
 void TestDispatcher::switchesHideLinesButNotEffects()
 {
     Peer peer;
-    auto& m = peer.state.messages;
-    m = settings::SystemMessageSwitches{false, false, false, false, false, false,
-                                        false, false, false, false, false};
+    auto& m = peer.state.switches;
+    for (bool settings::Switches::*line :
+         {&settings::Switches::JLNet, &settings::Switches::JLChan, &settings::Switches::JLChat,
+          &settings::Switches::ChanNick, &settings::Switches::ChanStat,
+          &settings::Switches::ChanSubj, &settings::Switches::RecvMess,
+          &settings::Switches::RecvBeep, &settings::Switches::MessConf,
+          &settings::Switches::BeepConf, &settings::Switches::SysErrors})
+        m.*line = false;
     peer.surface.conversations << u"#Talks"_s;
     peer.receive("/@Bob/0");
     peer.receive("/1Bob/#Talks");
@@ -217,9 +222,9 @@ void TestDispatcher::switchesHideLinesButNotEffects()
 void TestDispatcher::chatLineFlags()
 {
     Peer peer;
-    peer.state.UsersStrings = false;
-    peer.state.SystemStrings = true;
-    peer.state.HintTray = false;
+    peer.state.switches.UsersStrings = false;
+    peer.state.switches.SystemStrings = true;
+    peer.state.switches.HintTray = false;
     peer.receive("/@Bob/0");
     peer.receive("/#Bob//#Me/private");
     QCOMPARE(peer.surface.lines.size(), 2);
@@ -359,7 +364,7 @@ void TestDispatcher::informationRequestAndReply()
 {
     Peer peer;
     peer.know(u"Bob"_s);
-    peer.state.SysInfo = false;
+    peer.state.switches.SysInfo = false;
     peer.receive("/IBob//IMe//iN/SMP");
     QCOMPARE(peer.link.texts(),
              QStringList{u"Bob|/iMe//iBob//iN//iMP//i1.2.3.4//i//i42//i1024//ied/a/b"_s});

@@ -66,7 +66,7 @@ void TestWireText::defaultCodepage()
 {
     QFETCH(QString, locale);
     QFETCH(QByteArray, codepage);
-    QCOMPARE(AnsiCodepageFor(QLocale(locale)), codepage);
+    QCOMPARE(quorvelle::settings::AnsiCodepageFor(QLocale(locale)), codepage);
 }
 
 QTEST_GUILESS_MAIN(TestWireText)

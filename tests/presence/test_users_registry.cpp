@@ -54,8 +54,8 @@ void TestUsersRegistry::status_data()
     QTest::newRow("away") << u"2"_s << u"Away"_s << QChar(u'2');
     QTest::newRow("offline") << u"3"_s << u"Offline"_s << QChar(u'3');
     QTest::newRow("empty") << u""_s << u""_s << QChar(u'0');
-    QTest::newRow("two digits") << u"21"_s << u""_s << QChar(u'2');
-    QTest::newRow("four") << u"4"_s << u""_s << QChar(u'0');
+    QTest::newRow("two digits") << u"21"_s << u""_s << QChar(u'0');
+    QTest::newRow("four, kept as it came") << u"4"_s << u""_s << QChar(u'4');
     QTest::newRow("letter") << u"x3"_s << u""_s << QChar(u'0');
 }
 

@@ -1,8 +1,10 @@
+#include "chat/chat_session.h"
 #include "chat/conversation_tabs.h"
 #include "chat/conversation_view.h"
 #include "net/codec.h"
 #include "shell/main_menu.h"
 #include "shell/main_window.h"
+#include "shell/window_presence.h"
 
 #include <QAction>
 #include <QApplication>
@@ -113,8 +115,8 @@ void TestMainWindow::cleanup()
 
 void TestMainWindow::feed(const QByteArray& packet)
 {
-    m_window->session().dispatcher().DispatchDatagram(net::FrameDatagram(packet, m_seq),
-                                                      0x7F000001);
+    m_window->session().net().dispatcher().DispatchDatagram(net::FrameDatagram(packet, m_seq),
+                                                            0x7F000001);
 }
 
 QByteArray TestMainWindow::logFile(const QString& name) const
@@ -125,21 +127,21 @@ QByteArray TestMainWindow::logFile(const QString& name) const
 
 QString TestMainWindow::viewText(const QString& conversation)
 {
-    const int index = m_window->conversations().TabIndexOf(conversation);
+    const int index = m_window->session().conversations().TabIndexOf(conversation);
     return index < 0 ? u"<no tab>"_s : m_window->tabs().view(index)->toPlainText();
 }
 
 void TestMainWindow::startupAnnouncesAndRestoresTabs()
 {
-    QCOMPARE(m_window->conversations().names(), (QStringList{u"#Main"_s, u"#Talks"_s}));
-    QCOMPARE(m_window->conversations().current(), 0);
+    QCOMPARE(m_window->session().conversations().names(), (QStringList{u"#Main"_s, u"#Talks"_s}));
+    QCOMPARE(m_window->session().conversations().current(), 0);
     // "@" from showing #Main, then the refresh and the subject request; #Talks
     // stays unannounced until it is first shown.
     QCOMPARE(m_early->take(3), (QList<QByteArray>{"/@Me/0", "/?Me/0", "/sMe/"}));
-    QVERIFY(m_window->conversations().at(1).unread);
-    m_window->conversations().TabControl1Change(1);
+    QVERIFY(m_window->session().conversations().at(1).unread);
+    m_window->session().conversations().TabControl1Change(1);
     QCOMPARE(m_early->take(1), QList<QByteArray>{"/1Me/#Talks"});
-    QVERIFY(!m_window->conversations().at(1).unread);
+    QVERIFY(!m_window->session().conversations().at(1).unread);
 }
 
 void TestMainWindow::linesFindTheirTabsAndLogs()
@@ -157,7 +159,7 @@ void TestMainWindow::linesFindTheirTabsAndLogs()
     QCOMPARE(viewText(u"Bob"_s), u"Chat with Bob\n<Bob> psst"_s);
     QCOMPARE(viewText(u"a:b"_s), u"Chat with a:b\n<a:b> no log file for me"_s);
     QVERIFY(!viewText(u"#Main"_s).contains(u"not for us"_s));
-    QVERIFY(m_window->conversations().at(1).unread);
+    QVERIFY(m_window->session().conversations().at(1).unread);
 
     const QByteArray header =
         "\r\n[" + QDate::currentDate().toString(u"dd.MM.yyyy"_s).toLatin1() + "]\r\n";
@@ -172,7 +174,7 @@ void TestMainWindow::linesFindTheirTabsAndLogs()
 
 void TestMainWindow::tabsCloseAndCycle()
 {
-    auto& tabs = m_window->conversations();
+    auto& tabs = m_window->session().conversations();
     feed("/@Bob/0");
     feed("/#Bob//#Me/hi");
     QCOMPARE(tabs.names(), (QStringList{u"#Main"_s, u"#Talks"_s, u"Bob"_s}));
@@ -183,7 +185,7 @@ void TestMainWindow::tabsCloseAndCycle()
     QCOMPARE(tabs.current(), 2);
     tabs.TabControl1Change(1);
     m_early->take(0);
-    m_window->menu().item(u"Close1"_s)->trigger();
+    m_window->menu().Close1->trigger();
     QCOMPARE(tabs.names(), (QStringList{u"#Main"_s, u"Bob"_s}));
     QCOMPARE(tabs.currentName(), u"Bob"_s);
     QVERIFY(m_early->take(1).contains("/2Me/#Talks"));
@@ -192,7 +194,7 @@ void TestMainWindow::tabsCloseAndCycle()
 void TestMainWindow::exitTakesLeaveOnceAndSavesOnce()
 {
     feed("/!X/0");
-    m_window->output().OpenConversation(u"X"_s, false, net::ConversationKind::Private);
+    m_window->session().output().OpenConversation(u"X"_s, false, net::ConversationKind::Private);
     Listener late(m_port); // bound last: unicasts to this host arrive here
     QSignalSpy exited(m_window.get(), &shell::TMainFm::exited);
     m_window->Exit1Click();
@@ -219,7 +221,7 @@ void TestMainWindow::manyPrivateChatsDoNotFreeze()
         feed("/@" + nick + "/2");
         feed("/#" + nick + "//#Me/hello");
     }
-    QCOMPARE(m_window->conversations().count(), 1002);
+    QCOMPARE(m_window->session().conversations().count(), 1002);
     QCOMPARE(viewText(u"peer999"_s), u"Chat with peer999\n<peer999> hello"_s);
 }
 
@@ -227,20 +229,20 @@ void TestMainWindow::statusAndShowHide()
 {
     MainMenu& menu = m_window->menu();
     m_early->take(3);
-    menu.item(u"Normal1"_s)->trigger(); // already ticked: nothing goes out
+    menu.status[0]->trigger(); // already ticked: nothing goes out
     QCOMPARE(m_early->take(0), QList<QByteArray>{});
-    menu.item(u"AwayFarfromchat1"_s)->trigger();
+    menu.status[2]->trigger();
     QCOMPARE(m_early->take(1), QList<QByteArray>{"/_Me/2"});
-    QVERIFY(menu.item(u"AwayFarfromchat1"_s)->isChecked());
-    QVERIFY(!menu.item(u"Normal1"_s)->isChecked());
+    QVERIFY(menu.status[2]->isChecked());
+    QVERIFY(!menu.status[0]->isChecked());
 
     QVERIFY(!m_window->isVisible()); // started hidden
-    m_window->Hide1Click();
+    m_window->presence().Hide1Click();
     QVERIFY(m_window->isVisible());
-    QCOMPARE(menu.item(u"Hide1"_s)->text(), u"Hide"_s);
+    QCOMPARE(menu.Hide1->text(), u"Hide"_s);
     m_window->close(); // closing only hides
     QVERIFY(!m_window->isVisible());
-    QCOMPARE(menu.item(u"Hide1"_s)->text(), u"Show"_s);
+    QCOMPARE(menu.Hide1->text(), u"Show"_s);
     QVERIFY(!m_window->exiting());
 }
 
@@ -248,7 +250,7 @@ void TestMainWindow::nickAndSubjectBoxes()
 {
     Ui::TMainFm& ui = m_window->form();
     m_early->take(3);
-    m_window->Hide1Click(); // shown, so the boxes take keys
+    m_window->presence().Hide1Click(); // shown, so the boxes take keys
     ui.SubjMemo->setPlainText(u"news"_s);
     QTest::keyClick(ui.SubjMemo, Qt::Key_Return);
     QCOMPARE(m_early->take(1), QList<QByteArray>{"/^Me/news (Me) "});

@@ -44,7 +44,8 @@ void TestUsersList::popupEnabling()
     QFETCH(QChar, mine);
     QFETCH(bool, personal);
     QFETCH(bool, mass);
-    const UserPopupEnabling on = UserPopupPopup(empty, selected, mine);
+    const UserPopupEnabling on =
+        UserPopupPopup(empty, selected, quorvelle::presence::Status(mine.unicode()));
     for (bool item : {on.message, on.chat, on.beep, on.sayNick, on.info, on.sendFile})
         QCOMPARE(item, personal);
     QCOMPARE(on.mass, mass);

@@ -1,0 +1,43 @@
+#pragma once
+
+// "UDP Connection..." (the broadcast table and the port, used at once) and the
+// directories: "Logs Directory..." and the incoming files' directory.
+
+#include <QObject>
+#include <QPointer>
+
+class QWidget;
+
+namespace quorvelle::chat {
+class ChatSession;
+}
+namespace quorvelle::settings {
+class Settings;
+}
+
+namespace quorvelle::shell {
+
+class MainMenu;
+class TConnFm;
+
+class ConfigurationCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    ConfigurationCommands(QWidget* window, MainMenu& menu, chat::ChatSession& session);
+
+    void load(const settings::Settings& settings);
+    void save(settings::Settings& settings) const;
+
+    void Connection1Click();
+    void LogsDirectory1Click();
+
+private:
+    QWidget* m_window;
+    chat::ChatSession& m_session;
+    QPointer<TConnFm> m_connection;
+    QString m_filesDir;
+};
+
+} // namespace quorvelle::shell

@@ -1,0 +1,146 @@
+#include "shell/users_actions.h"
+
+#include "chat/chat_session.h"
+#include "chat/input_line.h"
+#include "settings/settings.h"
+#include "shell/main_menu.h"
+#include "shell/users_list.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QInputDialog>
+#include <QMenu>
+#include <QToolButton>
+
+namespace quorvelle::shell {
+
+using namespace Qt::Literals::StringLiterals;
+
+UsersActions::UsersActions(TUsersList* list, QGroupBox* box, QToolButton* refreshButton,
+                           MainMenu& menu, chat::ChatSession& session, chat::InputLine& input,
+                           QObject* parent)
+    : QObject(parent), m_list(list), m_menu(menu), m_session(session), m_input(input)
+{
+    auto& registry = session.net().registry();
+    list->setModel(&registry);
+    connect(&registry, &presence::UsersRegistry::countChanged, this,
+            [this, box] { box->setTitle(m_session.net().registry().CountCaption()); });
+    const auto refresh = [this] { m_session.actions().RefreshUsersList(); };
+    connect(refreshButton, &QToolButton::clicked, this, refresh);
+    connect(menu.RefreshUsersList1, &QAction::triggered, this, refresh);
+    connect(&m_updateUsersTimer, &QTimer::timeout, this, refresh);
+
+    connect(list, &TUsersList::popupRequested, this, [this](const QPoint& at) {
+        UserPopupPopup();
+        m_menu.userPopup()->popup(at);
+    });
+    connect(m_menu.userPopup(), &QMenu::aboutToShow, this, &UsersActions::UserPopupPopup);
+    connect(list, &TUsersList::escapePressed, this, &UsersActions::hideRequested);
+    connect(list, &TUsersList::messageRequested, this, &UsersActions::MessMenuClick);
+    connect(list, &TUsersList::massMessageRequested, this, &UsersActions::massMessageRequested);
+    for (QAction* item : {menu.MessMenu, menu.MessTwin})
+        connect(item, &QAction::triggered, this, &UsersActions::MessMenuClick);
+    for (QAction* item : {menu.MassMessage1, menu.MassTwin})
+        connect(item, &QAction::triggered, this, &UsersActions::massMessageRequested);
+    // While the list has the focus, Enter opens the private chat.
+    connect(list, &TUsersList::focusChanged, this, [this](bool focused) {
+        const bool enter = focused && m_session.net().registry().count() > 0;
+        m_menu.ChatTwin->setShortcut(enter ? QKeySequence(Qt::Key_Return)
+                                           : QKeySequence(u"Ctrl+P"_s));
+    });
+    connect(list, &QAbstractItemView::activated, this, [this] {
+        if (m_list->hasFocus())
+            Chat1Click();
+    });
+    for (QAction* item : {menu.Chat1, menu.ChatTwin})
+        connect(item, &QAction::triggered, this, &UsersActions::Chat1Click);
+    connect(menu.Beep1, &QAction::triggered, this, &UsersActions::Beep1Click);
+    connect(menu.RequestINFO1, &QAction::triggered, this, &UsersActions::RequestINFO1Click);
+    for (QAction* item : {menu.SayNick1, menu.SayNick3, menu.saynick2})
+        connect(item, &QAction::triggered, this, &UsersActions::SayNick1Click);
+    connect(menu.UpdateOnTime, &QAction::triggered, this, &UsersActions::UpdateOnTimeClick);
+}
+
+void UsersActions::load(const settings::Settings& s)
+{
+    ApplyUpdateInterval(qBound(0, s.number(settings::key::UpdateOnTime), 99999));
+}
+
+void UsersActions::save(settings::Settings& s) const
+{
+    s.setNumber(settings::key::UpdateOnTime, m_updateOnTime);
+}
+
+void UsersActions::UserPopupPopup()
+{
+    const bool empty = !m_list->EnsureUserSelected();
+    const UserPopupEnabling on =
+        shell::UserPopupPopup(empty, m_list->selectedStatus(), m_session.state().MyStatus);
+    m_menu.Chat1->setEnabled(on.chat);
+    m_menu.Beep1->setEnabled(on.beep);
+    m_menu.SayNick1->setEnabled(on.sayNick);
+    m_menu.RequestINFO1->setEnabled(on.info);
+    // Message, mass message, files: enabled by the windows that take them.
+}
+
+void UsersActions::MessMenuClick()
+{
+    if (m_list->EnsureUserSelected() && !presence::IsOffline(m_list->selectedStatus()))
+        emit messageRequested(m_list->selectedNick());
+}
+
+void UsersActions::Chat1Click()
+{
+    if (!m_list->EnsureUserSelected() || presence::IsOffline(m_list->selectedStatus()))
+        return;
+    const QString nick = m_list->selectedNick();
+    if (m_session.conversations().exists(nick))
+        return;
+    m_session.output().OpenConversation(nick, true, net::ConversationKind::Private);
+    emit focusInputLine();
+}
+
+void UsersActions::Beep1Click()
+{
+    if (m_list->EnsureUserSelected())
+        m_session.actions().Beep(m_list->selectedNick(), m_list->selectedStatus());
+}
+
+void UsersActions::RequestINFO1Click()
+{
+    if (m_list->EnsureUserSelected())
+        m_session.actions().RequestInfo(m_list->selectedNick(), m_list->selectedStatus());
+}
+
+void UsersActions::SayNick1Click()
+{
+    if (m_list->EnsureUserSelected())
+        m_input.SayNick(m_list->selectedNick());
+}
+
+void UsersActions::UpdateOnTimeClick()
+{
+    // The click itself flipped the tick; it only ever shows whether a timer runs.
+    m_menu.UpdateOnTime->setChecked(m_updateOnTime != 0);
+    bool ok = false;
+    const QString text = QInputDialog::getText(
+        m_list->window(), u"Update UsersList by Timer"_s, u"Interval in Seconds (0 - Disabled)"_s,
+        QLineEdit::Normal, QString::number(m_updateOnTime), &ok);
+    if (!ok)
+        return;
+    if (const auto seconds = ParseUpdateInterval(text))
+        ApplyUpdateInterval(*seconds);
+}
+
+void UsersActions::ApplyUpdateInterval(int seconds)
+{
+    m_updateOnTime = seconds;
+    m_menu.UpdateOnTime->setText(u"Interval %1 Seconds..."_s.arg(seconds));
+    m_menu.UpdateOnTime->setChecked(seconds != 0);
+    if (seconds == 0)
+        m_updateUsersTimer.stop();
+    else
+        m_updateUsersTimer.start(seconds * 1000);
+}
+
+} // namespace quorvelle::shell
