@@ -98,10 +98,12 @@ int main(int argc, char* argv[])
     const QCommandLineOption logsOption(u"logs"_s, u"Write conversation logs here."_s, u"dir"_s);
     const QCommandLineOption codepageOption(u"codepage"_s, u"Code page of the net."_s, u"name"_s);
     const QCommandLineOption stampsOption(u"stamps"_s, u"Print time stamps."_s);
+    const QCommandLineOption traceOption(
+        u"trace"_s, u"Print every packet that arrives as !packet<TAB>packet."_s);
     const QCommandLineOption settingsOption(
         u"use-settings"_s, u"Start from the user's settings and save them at quit."_s);
     parser.addOptions({nickOption, statusOption, portOption, broadcastOption, channelOption,
-                       logsOption, codepageOption, stampsOption, settingsOption});
+                       logsOption, codepageOption, stampsOption, traceOption, settingsOption});
     parser.process(app);
 
     const bool useSettings = parser.isSet(settingsOption);
@@ -154,6 +156,7 @@ int main(int argc, char* argv[])
     }
     if (parser.isSet(codepageOption))
         options.codepage = parser.value(codepageOption).toLatin1();
+    options.trace = parser.isSet(traceOption);
 
     QTextStream out(stdout);
     cli::HeadlessPeer peer(state, options, out);

@@ -18,6 +18,12 @@ HeadlessPeer::HeadlessPeer(settings::SessionState& state, const PeerOptions& opt
     sinks.information = this;
     sinks.channels = this;
     sinks.session = this;
+    if (options.trace)
+        connect(&m_session.net().transport(), &net::UdpTransport::datagramReceived, this,
+                [this](const QByteArray& datagram) {
+                    if (const auto decoded = net::DecodeDatagram(datagram))
+                        print({u"!packet"_s, m_session.net().wireText().decode(decoded->packet)});
+                });
 }
 
 bool HeadlessPeer::start()

@@ -18,6 +18,7 @@ struct PeerOptions
     QStringList channels;  // joined at start besides #Main
     QString logsDirectory; // empty: no logs
     QByteArray codepage;
+    bool trace = false; // print every packet that arrives
 };
 
 class HeadlessPeer : public QObject,

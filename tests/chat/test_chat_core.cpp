@@ -1,5 +1,6 @@
 #include "chat/chat_line.h"
 #include "chat/conversation_set.h"
+#include "chat/url_finder.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -21,6 +22,8 @@ private slots:
     void closingPicksNeighbour_data();
     void closingPicksNeighbour();
     void unreadMarks();
+    void urls_data();
+    void urls();
 };
 
 void TestChatCore::target_data()
@@ -158,6 +161,28 @@ void TestChatCore::unreadMarks()
     set.TabControl1Change(1);
     QVERIFY(!set.at(1).unread);
     QCOMPARE(spy.count(), 2);
+}
+
+void TestChatCore::urls_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("found");
+    QTest::newRow("end of sentence")
+        << u"see http://x.org/a?b=1, then"_s << QStringList{u"http://x.org/a?b=1"_s};
+    QTest::newRow("www and mail") << u"www.x.org or mailto:a@b.c."_s
+                                  << QStringList{u"www.x.org"_s, u"mailto:a@b.c"_s};
+    QTest::newRow("in brackets") << u"(https://x.org/p)"_s << QStringList{u"https://x.org/p"_s};
+    QTest::newRow("no scheme") << u"x.org http:/ ftp:"_s << QStringList{};
+}
+
+void TestChatCore::urls()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, found);
+    QStringList got;
+    for (const UrlSpan& url : FindUrls(text))
+        got.append(text.mid(url.start, url.length));
+    QCOMPARE(got, found);
 }
 
 QTEST_GUILESS_MAIN(TestChatCore)

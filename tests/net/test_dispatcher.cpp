@@ -28,14 +28,14 @@ struct Peer
     FakeLink link;
     FakeSurface surface;
     DatagramSeq seq{100};
+    std::optional<platform::ForegroundWindow> foreground =
+        platform::ForegroundWindow{u"a/b"_s, u"ed"_s};
     OutgoingActions actions{registry, state, link, packets,
                             MachineInfo{[] { return u"HOST"_s; },
                                         [] {
                                             return platform::MemoryStatus{42, 1024};
                                         },
-                                        [] {
-                                            return platform::ForegroundWindow{u"a/b"_s, u"ed"_s};
-                                        },
+                                        [this] { return foreground; },
                                         [] { return u"1.2.3.4"_s; }}};
     Sinks sinks = surface.sinks();
     Dispatcher dispatcher{registry, state, link, packets, text, actions, sinks, [] { return Now; }};
@@ -368,6 +368,12 @@ void TestDispatcher::informationRequestAndReply()
     peer.receive("/IBob//IMe//iN/SMP");
     QCOMPARE(peer.link.texts(),
              QStringList{u"Bob|/iMe//iBob//iN//iMP//i1.2.3.4//i//i42//i1024//ied/a/b"_s});
+    // Where no foreground window can be found, the process still says so.
+    peer.foreground.reset();
+    peer.link.sent.clear();
+    peer.receive("/IBob//IMe//iN/P");
+    QCOMPARE(peer.link.texts(),
+             QStringList{u"Bob|/iMe//iBob//iN//iMP//i1.2.3.4//i//i//i//iNo Process/"_s});
 
     peer.receive("/iBob//iMe//i7//iSMP//i9.9.9.9//iPC//i50//i2048//ibash/t/i/tle");
     QCOMPARE(peer.surface.infoWindows, QStringList{u"7"_s});

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QNetworkDatagram>
 #include <QRandomGenerator>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -73,6 +74,10 @@ private slots:
     void manyPrivateChatsDoNotFreeze();
     void statusAndShowHide();
     void nickAndSubjectBoxes();
+    void windowShortcutsWinInEveryBox_data();
+    void windowShortcutsWinInEveryBox();
+    void hiddenSessionKeepsStoredLayout();
+    void pageKeysScrollTheConversation();
 
 private:
     void feed(const QByteArray& packet);
@@ -265,6 +270,86 @@ void TestMainWindow::nickAndSubjectBoxes()
     QTRY_COMPARE(m_window->state().MyNick, u"Neo"_s); // once the rename came back
     QTest::keyClick(ui.Edit3, Qt::Key_Escape);        // nothing to put back: hides
     QVERIFY(!m_window->isVisible());
+}
+
+void TestMainWindow::windowShortcutsWinInEveryBox_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::newRow("input line") << u"reEdit"_s;
+    QTest::newRow("nick box") << u"Edit3"_s;
+    QTest::newRow("subject box") << u"SubjMemo"_s;
+}
+
+void TestMainWindow::windowShortcutsWinInEveryBox()
+{
+    QFETCH(QString, box);
+    Ui::TMainFm& ui = m_window->form();
+    feed("/@Bob/0");
+    m_early->take(3);
+    m_window->presence().Hide1Click();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    ui.reEdit->setText(u"typed"_s);
+    auto* target = m_window->findChild<QWidget*>(box);
+    target->setFocus();
+    QTRY_VERIFY(target->hasFocus());
+
+    QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier); // Away, not "select all"
+    QCOMPARE(m_early->take(1), QList<QByteArray>{"/_Me/2"});
+    QTest::keyClick(target, Qt::Key_Y, Qt::ControlModifier); // say the selected nick
+    QCOMPARE(ui.reEdit->text(), u"Bob: typed"_s);
+    QTest::keyClick(target, Qt::Key_U, Qt::ControlModifier); // the connection window
+    QWidget* connection = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == u"TConnFm"_s && w->isVisible())
+            connection = w;
+    QVERIFY(connection);
+    connection->close();
+    QCOMPARE(ui.reEdit->text(), u"Bob: typed"_s); // nothing erased
+}
+
+void TestMainWindow::hiddenSessionKeepsStoredLayout()
+{
+    m_window.reset();
+    {
+        settings::Settings s(*m_store,
+                             settings::SettingsSchema(settings::SchemaContext::current()));
+        s.setNumber(settings::key::SubjectHeight, 80);
+        s.setNumber(settings::key::EditBoxHeight, 40);
+        s.setNumber(settings::key::UsersNickWidth, 200);
+        s.setFlag(settings::key::ViewUsersList, false);
+        s.setFlag(settings::key::ViewSubjectMin, true);
+        m_store->sync();
+    }
+    for (bool shown : {false, true}) {
+        m_window = std::make_unique<shell::TMainFm>(*m_store);
+        m_window->InitMainWindow();
+        if (shown)
+            m_window->presence().Hide1Click();
+        m_window->Exit1Click();
+        m_window.reset();
+        QFile ini(m_store->location());
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        const QByteArray saved = ini.readAll();
+        for (const char* line : {"SubjectHeight=80\n", "EditBoxHeight=40\n", "UsersNickWidth=200\n",
+                                 "UsersList=0\n", "SubjectMin=1\n"})
+            QVERIFY2(saved.contains(line), line);
+    }
+}
+
+void TestMainWindow::pageKeysScrollTheConversation()
+{
+    m_window->presence().Hide1Click();
+    feed("/!Bob/0");
+    for (int i = 0; i < 200; ++i)
+        feed("/#Bob//##Main/line " + QByteArray::number(i));
+    QScrollBar* bar = m_window->tabs().currentView()->verticalScrollBar();
+    QTRY_COMPARE(bar->value(), bar->maximum());
+    const int bottom = bar->value();
+    QVERIFY(bottom > bar->pageStep());
+    QTest::keyClick(m_window->form().reEdit, Qt::Key_PageUp);
+    QCOMPARE(bar->value(), bottom - bar->pageStep());
+    QTest::keyClick(m_window->form().reEdit, Qt::Key_PageDown);
+    QCOMPARE(bar->value(), bottom);
 }
 
 QTEST_MAIN(TestMainWindow)
