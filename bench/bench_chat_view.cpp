@@ -116,6 +116,26 @@ void BM_AppendBatch(benchmark::State& state)
 }
 BENCHMARK(BM_AppendBatch)->ArgNames({"held"})->Arg(0)->Arg(100000);
 
+// Lines full of colour codes and smiles, "Enabled and Stripped" with smiles shown.
+void BM_AppendMarkupLine(benchmark::State& state)
+{
+    Prefilled& p = ViewWith(int(state.range(0)), true);
+    p.view->setMarkup(quorvelle::chat::ColourCodeMode::EnabledStripped, true);
+    const bool paint = state.range(1) != 0;
+    qint64 n = 0;
+    for (auto _ : state) {
+        p.view->appendLines(
+            {u"[12:34] <Nick%1> ^Ок!^ #|Эй|# :?: _|П|_^|р|^&|и|& :) see www.x.org"_s.arg(n % 100)},
+            Colours[n % 4]);
+        if (paint)
+            QCoreApplication::processEvents();
+        ++n;
+    }
+    p.view->setMarkup(quorvelle::chat::ColourCodeMode::Disabled, false);
+    Report(state, p, 1);
+}
+BENCHMARK(BM_AppendMarkupLine)->ArgNames({"held", "paint"})->Args({100000, 0})->Args({100000, 1});
+
 } // namespace
 
 int main(int argc, char** argv)

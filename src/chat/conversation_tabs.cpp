@@ -57,6 +57,14 @@ void ConversationTabs::setChatBackground(int colour)
         view(i)->setBackgroundColour(ToQColor(colour));
 }
 
+void ConversationTabs::setMarkup(ColourCodeMode mode, bool smiles)
+{
+    m_mode = mode;
+    m_smiles = smiles;
+    for (int i = 0; i < m_stack->count(); ++i)
+        view(i)->setMarkup(mode, smiles);
+}
+
 void ConversationTabs::setStyle(Style style)
 {
     m_style = style;
@@ -95,6 +103,7 @@ void ConversationTabs::opened(int index)
     auto* v = new ConversationView(m_stack);
     v->setObjectName(QStringLiteral("ConversationView"));
     v->setBackgroundColour(ToQColor(m_background));
+    v->setMarkup(m_mode, m_smiles);
     connect(v, &ConversationView::released, this, &ConversationTabs::viewReleased);
     connect(v, &ConversationView::rightClicked, this, &ConversationTabs::viewMenuRequested);
     connect(v, &ConversationView::hovered, this, [this, v] { emit viewHovered(v); });

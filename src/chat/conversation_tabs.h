@@ -5,6 +5,7 @@
 
 #include "chat/chat_output.h"
 #include "chat/conversation_set.h"
+#include "chat/markup.h"
 
 #include <QObject>
 #include <array>
@@ -41,6 +42,10 @@ public:
     void setLineColours(const std::array<int, 12>& colours) { m_lineColours = colours; }
     void setChatBackground(int colour);
 
+    // How lines appended from now on show colour codes and smiles, in every view.
+    void setMarkup(ColourCodeMode mode, bool smiles);
+    ColourCodeMode colourCodeMode() const { return m_mode; }
+
     Style style() const { return m_style; }
     void setStyle(Style style);
 
@@ -73,6 +78,8 @@ private:
     std::array<int, 12> m_lineColours{};
     int m_background = int(0x80000005u);
     Style m_style = Style::Tabs;
+    ColourCodeMode m_mode = ColourCodeMode::EnabledStripped;
+    bool m_smiles = true;
     bool m_syncing = false;
 };
 

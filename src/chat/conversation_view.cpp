@@ -1,9 +1,10 @@
 #include "chat/conversation_view.h"
 
 #include "chat/fix_selection.h"
-#include "chat/url_finder.h"
+#include "chat/markup_renderer.h"
 
 #include <QDesktopServices>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QScrollBar>
 
@@ -14,28 +15,9 @@ namespace {
 // Within this many pixels of the end counts as reading the newest lines.
 constexpr int FollowSlack = 16;
 
-// Net text goes in as text runs, never as markup; addresses become anchors.
-void InsertPlain(QTextCursor& cursor, const QString& line, const QTextCharFormat& format)
-{
-    qsizetype done = 0;
-    for (const UrlSpan& url : FindUrls(line)) {
-        cursor.insertText(line.mid(done, url.start - done), format);
-        QTextCharFormat link = format;
-        const QString address = line.mid(url.start, url.length);
-        link.setAnchor(true);
-        link.setAnchorHref(address.startsWith(u"www.", Qt::CaseInsensitive)
-                               ? QStringLiteral("http://") + address
-                               : address);
-        link.setFontUnderline(true);
-        cursor.insertText(address, link);
-        done = url.start + url.length;
-    }
-    cursor.insertText(line.mid(done), format);
-}
-
 } // namespace
 
-ConversationView::ConversationView(QWidget* parent) : QTextBrowser(parent), m_renderer(&InsertPlain)
+ConversationView::ConversationView(QWidget* parent) : QTextBrowser(parent)
 {
     setReadOnly(true);
     setUndoRedoEnabled(false);
@@ -67,9 +49,10 @@ void ConversationView::setBackgroundColour(const QColor& colour)
     setPalette(p);
 }
 
-void ConversationView::setLineRenderer(Renderer renderer)
+void ConversationView::setMarkup(ColourCodeMode mode, bool smiles)
 {
-    m_renderer = renderer ? std::move(renderer) : Renderer(&InsertPlain);
+    m_mode = mode;
+    m_smiles = smiles;
 }
 
 void ConversationView::appendLines(const QStringList& lines, const QColor& colour)
@@ -80,6 +63,8 @@ void ConversationView::appendLines(const QStringList& lines, const QColor& colou
 
     QTextCharFormat format;
     format.setForeground(colour);
+    const MarkupOptions markup{m_mode, m_smiles, palette().color(QPalette::Base),
+                               devicePixelRatioF()};
 
     // A fixed paragraph direction. Each append makes the layout walk back over up to a
     // hundred earlier lines, and guessing would rescan the text of every one of them.
@@ -104,7 +89,7 @@ void ConversationView::appendLines(const QStringList& lines, const QColor& colou
         nextParagraph();
     for (const QString& line : lines) {
         nextParagraph();
-        m_renderer(cursor, line, format);
+        InsertMarkup(cursor, line, format, markup);
     }
     cursor.endEditBlock();
 
@@ -149,6 +134,13 @@ void ConversationView::mouseReleaseEvent(QMouseEvent* event)
         setTextCursor(cursor);
     }
     emit released();
+}
+
+QMimeData* ConversationView::createMimeDataFromSelection() const
+{
+    auto* data = new QMimeData;
+    data->setText(SelectedText(textCursor()));
+    return data;
 }
 
 void ConversationView::mouseMoveEvent(QMouseEvent* event)

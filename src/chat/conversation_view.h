@@ -1,13 +1,12 @@
 #pragma once
 
-// Shows one conversation. Lines only ever go to the end, as plain text runs in
-// their colour, with web and mail addresses as links that open in the desktop's
-// handler; the owner decides what the context menu does.
+// Shows one conversation. Lines only ever go to the end, rendered with their colour
+// codes and smiles, with web and mail addresses as links that open in the
+// desktop's handler; the owner decides what the context menu does.
+
+#include "chat/markup.h"
 
 #include <QTextBrowser>
-#include <QTextCharFormat>
-#include <QTextCursor>
-#include <functional>
 
 namespace quorvelle::chat {
 
@@ -16,14 +15,11 @@ class ConversationView : public QTextBrowser
     Q_OBJECT
 
 public:
-    // Inserts one line at the cursor. Colour codes and smiles plug in here later.
-    using Renderer = std::function<void(QTextCursor& cursor, const QString& line,
-                                        const QTextCharFormat& format)>;
-
     explicit ConversationView(QWidget* parent = nullptr);
 
     void setBackgroundColour(const QColor& colour);
-    void setLineRenderer(Renderer renderer);
+    // How lines appended from now on show their markup.
+    void setMarkup(ColourCodeMode mode, bool smiles);
 
     // Each line becomes a paragraph; an empty list adds one empty paragraph.
     void appendLines(const QStringList& lines, const QColor& colour);
@@ -44,9 +40,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // Copies smiles as their texts.
+    QMimeData* createMimeDataFromSelection() const override;
 
 private:
-    Renderer m_renderer;
+    ColourCodeMode m_mode = ColourCodeMode::Disabled;
+    bool m_smiles = false;
     // Whether the newest lines are in sight. Kept apart from appends because the range
     // also grows without one: a tab in the background is laid out when first shown.
     bool m_follow = true;

@@ -28,15 +28,28 @@ TabCommands::TabCommands(QWidget* window, ConversationTabs& tabs, shell::MainMen
     for (int i = 0; i < 3; ++i)
         connect(menu.tabsStyle[size_t(i)], &QAction::triggered, this,
                 [this, i] { applyTabsStyle(i); });
+    for (int i = 0; i < 4; ++i)
+        connect(menu.styleCodes[size_t(i)], &QAction::triggered, this,
+                [this, i] { StylecodesChange(i); });
+    connect(menu.item(&settings::Switches::ShowSmiles), &QAction::toggled, this,
+            [this] { StylecodesChange(int(m_tabs.colourCodeMode())); });
 }
 
-void TabCommands::loadColours(const settings::Settings& s)
+void TabCommands::StylecodesChange(int mode)
+{
+    mode = qBound(0, mode, 3);
+    m_menu.styleCodes[size_t(mode)]->setChecked(true);
+    m_tabs.setMarkup(ColourCodeMode(mode), m_session.state().switches.ShowSmiles);
+}
+
+void TabCommands::loadViews(const settings::Settings& s)
 {
     std::array<int, settings::LineColourCount> lineColours{};
     for (int i = 1; i <= settings::LineColourCount; ++i)
         lineColours[size_t(i - 1)] = s.number(key::SysStrFont.at(i));
     m_tabs.setLineColours(lineColours);
     m_tabs.setChatBackground(s.number(key::ChatBrush));
+    StylecodesChange(s.number(key::StyleCodes));
 }
 
 void TabCommands::loadTabs(const settings::Settings& s)
@@ -49,6 +62,7 @@ void TabCommands::loadTabs(const settings::Settings& s)
 
 void TabCommands::save(settings::Settings& s) const
 {
+    s.setNumber(key::StyleCodes, int(m_tabs.colourCodeMode()));
     if (!m_session.state().switches.SaveState)
         return;
     s.setNumber(key::ActiveChanel, m_session.conversations().current());

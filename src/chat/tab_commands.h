@@ -1,8 +1,8 @@
 #pragma once
 
-// The commands of the conversation tabs: Close (closing #Main asks to exit),
-// Next, Previous, Clear Chat and the tab styles, with the stored tab style, the
-// current tab and the line colours.
+// The commands of the conversation tabs and views: Close (closing #Main asks to
+// exit), Next, Previous, Clear Chat, the tab styles, "Color Codes" and "Show
+// Smiles", with their settings, the current tab and the line colours.
 
 #include <QObject>
 
@@ -28,8 +28,9 @@ public:
     TabCommands(QWidget* window, ConversationTabs& tabs, shell::MainMenu& menu,
                 ChatSession& session);
 
-    // The line colours and the background; before the first conversation opens.
-    void loadColours(const settings::Settings& settings);
+    // The line colours, the background and the markup; before the first
+    // conversation opens, after the switches were loaded.
+    void loadViews(const settings::Settings& settings);
     // The tab style and the current tab; after the conversations were restored.
     void loadTabs(const settings::Settings& settings);
     void save(settings::Settings& settings) const;
@@ -43,6 +44,7 @@ signals:
 
 private:
     void applyTabsStyle(int style);
+    void StylecodesChange(int mode);
 
     QWidget* m_window;
     ConversationTabs& m_tabs;

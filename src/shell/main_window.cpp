@@ -107,8 +107,8 @@ void TMainFm::InitMainWindow()
 {
     const settings::Settings& s = m_settings;
     setWindowTitle(settings::WindowCaption());
-    m_tabCommands->loadColours(s);
     m_state.load(s);
+    m_tabCommands->loadViews(s);
     m_menu->refreshSwitches();
     m_boxes->ownNickChanged();
     m_boxes->subjectChanged();

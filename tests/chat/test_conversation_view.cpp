@@ -44,7 +44,8 @@ private slots:
     void linesArePlainAndColoured_data();
     void linesArePlainAndColoured();
     void emptyListAndClear();
-    void rendererInsertsLines();
+    void markupAndSmiles_data();
+    void markupAndSmiles();
     void followsWhenAtBottom_data();
     void followsWhenAtBottom();
     void keepsPositionWhenScrolledUp();
@@ -132,20 +133,41 @@ void TestConversationView::emptyListAndClear()
     QCOMPARE(view.toPlainText(), u"c"_s);
 }
 
-void TestConversationView::rendererInsertsLines()
+void TestConversationView::markupAndSmiles_data()
 {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<QString>("copied");
+    // "^" pairs are olive; ":)" is one picture, one position, copied as its text.
+    const QString obj(QChar::ObjectReplacementCharacter);
+    QTest::newRow("stripped") << 3 << u"a ok b "_s + obj << u"a ok b :)"_s;
+    QTest::newRow("hided") << 2 << u"a ^ok^ b "_s + obj << u"a ^ok^ b :)"_s;
+    QTest::newRow("disabled") << 0 << u"a ^ok^ b "_s + obj << u"a ^ok^ b :)"_s;
+}
+
+void TestConversationView::markupAndSmiles()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, document);
+    QFETCH(QString, copied);
     ConversationView view;
-    QStringList seen;
-    view.setLineRenderer([&](QTextCursor& cursor, const QString& line, const QTextCharFormat& f) {
-        seen << line;
-        QCOMPARE(f.foreground().color(), QColor(Qt::red));
-        cursor.insertText(line.toUpper(), f);
-    });
-    view.appendLines({u"ab"_s, u"cd"_s}, Qt::red);
-    QCOMPARE(seen, (QStringList{u"ab"_s, u"cd"_s}));
-    view.setLineRenderer({}); // back to plain
-    view.appendLines({u"ef"_s}, Qt::red);
-    QCOMPARE(view.toPlainText(), u"AB\nCD\nef"_s);
+    view.setBackgroundColour(Qt::white);
+    view.setMarkup(ColourCodeMode(mode), true);
+    view.appendLines({u"a ^ok^ b :)"_s, u"<b>&amp;</b>"_s}, Qt::blue);
+    QCOMPARE(view.document()->firstBlock().text(), document);
+    QCOMPARE(view.document()->lastBlock().text(), u"<b>&amp;</b>"_s); // never markup
+    QTextCursor ok(view.document());
+    ok.setPosition(int(document.indexOf(u"ok"_s)) + 1);
+    const QColor expected = mode == 0 ? QColor(Qt::blue) : QColor(128, 128, 0);
+    QCOMPARE(ok.charFormat().foreground().color(), expected);
+    if (mode == 2) {
+        QTextCursor code(view.document());
+        code.setPosition(3); // the first "^", painted away
+        QCOMPARE(code.charFormat().foreground().color(), QColor(Qt::white));
+    }
+    view.selectAll();
+    view.copy();
+    QCOMPARE(QGuiApplication::clipboard()->text(), copied + u"\n<b>&amp;</b>"_s);
 }
 
 void TestConversationView::followsWhenAtBottom_data()
