@@ -7,16 +7,42 @@
 #include "settings/settings.h"
 
 #include <QKeyEvent>
-#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QScrollBar>
 
 namespace quorvelle::chat {
 
-InputLine::InputLine(QLineEdit* edit, ChatSession& session, ConversationTabs& tabs, QObject* parent)
+InputLine::InputLine(QPlainTextEdit* edit, ChatSession& session, ConversationTabs& tabs,
+                     QObject* parent)
     : QObject(parent), m_edit(edit), m_session(session), m_tabs(tabs)
 {
     edit->installEventFilter(this);
+    // One text line fits the input panel's least height.
+    edit->document()->setDocumentMargin(1);
+    edit->setMouseTracking(true);
+    edit->viewport()->installEventFilter(this);
     connect(&tabs, &ConversationTabs::viewHovered, this, &InputLine::ChanelMouseMove);
+    // The net carries no longer line: the rest of a paste is cut off.
+    connect(edit, &QPlainTextEdit::textChanged, this, [this] {
+        const QString text = m_edit->toPlainText();
+        if (text.size() <= MaxLength)
+            return;
+        QTextCursor cursor = m_edit->textCursor();
+        cursor.setPosition(MaxLength);
+        cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+    });
+}
+
+QString InputLine::text() const
+{
+    return m_edit->toPlainText();
+}
+
+void InputLine::setText(const QString& text)
+{
+    m_edit->setPlainText(text);
+    m_edit->moveCursor(QTextCursor::End);
 }
 
 void InputLine::load(const settings::Settings& s)
@@ -32,42 +58,134 @@ void InputLine::save(settings::Settings& s) const
         s.setText(settings::key::Macro.at(i), m_macros.value(i - 1));
 }
 
+void InputLine::ToMacroClick(int n)
+{
+    if (n >= 1 && n <= m_macros.size())
+        m_macros[n - 1] = text();
+}
+
+void InputLine::SendLine1Click()
+{
+    const QString line = text();
+    if (line.isEmpty())
+        return;
+    m_history.store(line);
+    m_session.actions().SendChatLine(m_session.conversations().currentName(), line);
+    m_edit->clear();
+}
+
+void InputLine::ClearLine1Click()
+{
+    if (text().isEmpty())
+        emit hideRequested();
+    else
+        m_edit->clear();
+}
+
+void InputLine::PrevLineClick()
+{
+    if (m_history.count() > 0)
+        setText(m_history.previous());
+}
+
+void InputLine::NextLineClick()
+{
+    if (m_history.count() > 0)
+        setText(m_history.next());
+}
+
+void InputLine::scrollConversation(bool pageUp)
+{
+    if (ConversationView* view = m_tabs.currentView())
+        view->verticalScrollBar()->triggerAction(pageUp ? QAbstractSlider::SliderPageStepSub
+                                                        : QAbstractSlider::SliderPageStepAdd);
+}
+
 void InputLine::SayNick(const QString& nick)
 {
-    const SayNickResult r = SayNickEdit(m_edit->text(), m_edit->cursorPosition(), nick);
-    m_edit->setText(r.text);
-    m_edit->setCursorPosition(r.caret);
+    const SayNickResult r = SayNickEdit(text(), m_edit->textCursor().position(), nick);
+    m_edit->setPlainText(r.text);
+    QTextCursor cursor = m_edit->textCursor();
+    cursor.setPosition(r.caret);
+    m_edit->setTextCursor(cursor);
 }
 
 bool InputLine::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != m_edit || event->type() != QEvent::KeyPress)
-        return QObject::eventFilter(watched, event);
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->modifiers() != Qt::NoModifier && key->modifiers() != Qt::KeypadModifier)
-        return false;
-    switch (key->key()) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (watched == m_edit)
+            return handleKey(*static_cast<QKeyEvent*>(event));
+        break;
+    case QEvent::Resize:
+    case QEvent::FontChange:
+        if (watched == m_edit)
+            SnStSplitMoved();
+        break;
+    case QEvent::MouseMove:
+        // The pointer over the line gives it the keyboard while the user works here.
+        if (m_edit->isActiveWindow() && !m_edit->hasFocus())
+            m_edit->setFocus();
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool InputLine::handleKey(const QKeyEvent& key)
+{
+    const Qt::KeyboardModifiers mods = key.modifiers() & ~Qt::KeypadModifier;
+    const bool plain = mods == Qt::NoModifier;
+    const bool ctrl = mods == Qt::ControlModifier;
+    // The keys that move between the two modes.
+    const bool modeKey = m_multiLine ? ctrl : plain;
+    switch (key.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        m_session.actions().SendChatLine(m_session.conversations().currentName(), m_edit->text());
-        m_edit->clear();
-        return true;
-    case Qt::Key_Escape:
-        if (m_edit->text().isEmpty())
-            emit hideRequested();
-        else
-            m_edit->clear();
-        return true;
+        if (modeKey) {
+            SendLine1Click();
+            return true;
+        }
+        return ctrl; // Ctrl+Enter in single-line mode does nothing
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (!m_multiLine && plain) {
+            key.key() == Qt::Key_Up ? PrevLineClick() : NextLineClick();
+            return true;
+        }
+        return false;
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
-        if (ConversationView* view = m_tabs.currentView())
-            view->verticalScrollBar()->triggerAction(key->key() == Qt::Key_PageUp
-                                                         ? QAbstractSlider::SliderPageStepSub
-                                                         : QAbstractSlider::SliderPageStepAdd);
-        return true;
+        if (m_multiLine && ctrl) {
+            key.key() == Qt::Key_PageUp ? PrevLineClick() : NextLineClick();
+            return true;
+        }
+        if (plain) {
+            scrollConversation(key.key() == Qt::Key_PageUp);
+            return true;
+        }
+        return false;
+    case Qt::Key_Escape:
+        if (plain) {
+            ClearLine1Click();
+            return true;
+        }
+        return false;
     default:
         return false;
     }
+}
+
+void InputLine::SnStSplitMoved()
+{
+    // One line unit is the height of "ЩЩЩ"; two fit when the line is at least two high.
+    const int unit = m_edit->fontMetrics().boundingRect(QStringLiteral("ЩЩЩ")).height();
+    const bool multi = m_edit->height() - unit >= unit;
+    if (multi == m_multiLine)
+        return;
+    m_multiLine = multi;
+    emit keyModeChanged(multi);
 }
 
 void InputLine::ChanelMouseMove(ConversationView* view)

@@ -1,8 +1,10 @@
 #include "shell/main_window.h"
 
+#include "chat/box_keys.h"
 #include "chat/channel_list.h"
 #include "chat/chat_session.h"
 #include "chat/conversation_tabs.h"
+#include "chat/edit_menus.h"
 #include "chat/fix_selection.h"
 #include "chat/input_line.h"
 #include "chat/tab_commands.h"
@@ -48,6 +50,7 @@ TMainFm::TMainFm(settings::SettingsStore& store, QWidget* parent)
     m_session->output().setView(m_tabs);
     m_tabCommands = new chat::TabCommands(this, *m_tabs, *m_menu, *m_session);
     m_input = new chat::InputLine(ui.reEdit, *m_session, *m_tabs, this);
+    auto* editMenus = new chat::EditMenus(this, *m_input, *m_menu);
     m_boxes = new IdentityBoxes(ui.Edit3, ui.SpeedButton2, ui.SubjBox, ui.SubjMemo, *m_menu,
                                 *m_session, this);
     m_session->sinks().session = m_boxes;
@@ -57,14 +60,21 @@ TMainFm::TMainFm(settings::SettingsStore& store, QWidget* parent)
     m_layout = new WindowLayout(this, ui, *m_menu, *m_tabs, m_state.switches);
     m_configuration = new ConfigurationCommands(this, *m_menu, *m_session);
 
-    // The window's shortcuts win over the text boxes' own keys; a double-clicked
-    // word leaves its trailing spaces out.
+    // The window's shortcuts win over the text boxes' own keys; the boxes share
+    // macro, layout and users-list keys and the edit menu; a double-clicked word
+    // leaves its trailing spaces out.
     auto* shortcuts = new WindowShortcutPriority(this);
     auto* fixSelection = new chat::FixSelectionOnDoubleClick(this);
+    auto* boxKeys = new chat::BoxKeys(
+        *m_input, *editMenus, [this](int delta) { ui.UsersList->moveSelection(delta); }, this);
     for (QWidget* box : std::initializer_list<QWidget*>{ui.reEdit, ui.Edit3, ui.SubjMemo}) {
         shortcuts->watch(box);
         fixSelection->watch(box);
+        boxKeys->watch(box);
     }
+    boxKeys->watch(ui.UsersList, true);
+    editMenus->attach(ui.Edit3);
+    editMenus->attach(ui.SubjMemo);
 
     WindowPresence* presence = m_presence;
     connect(m_tabs, &chat::ConversationTabs::lineWantsAttention, presence,

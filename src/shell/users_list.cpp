@@ -143,6 +143,16 @@ QChar TUsersList::selectedStatus() const
     return row < 0 ? QChar() : statusOf(model()->index(row, 0));
 }
 
+void TUsersList::moveSelection(int delta)
+{
+    const int rows = model() ? model()->rowCount() : 0;
+    if (rows == 0)
+        return;
+    const int row = selectedRow();
+    const int next = row < 0 ? 0 : ((row + delta) % rows + rows) % rows;
+    setCurrentIndex(model()->index(next, 0));
+}
+
 void TUsersList::mouseDoubleClickEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)

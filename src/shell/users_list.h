@@ -53,6 +53,9 @@ public:
     int selectedRow() const;
     QString selectedNick() const;
     QChar selectedStatus() const;
+    // Moves the selection by delta rows, wrapping from the last to the first and
+    // back; nothing on an empty list.
+    void moveSelection(int delta);
 
 signals:
     void messageRequested();     // double-click on a user

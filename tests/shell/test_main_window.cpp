@@ -1,6 +1,7 @@
 #include "chat/chat_session.h"
 #include "chat/conversation_tabs.h"
 #include "chat/conversation_view.h"
+#include "chat/edit_menus.h"
 #include "net/codec.h"
 #include "shell/main_menu.h"
 #include "shell/main_window.h"
@@ -11,6 +12,7 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QNetworkDatagram>
+#include <QPlainTextEdit>
 #include <QRandomGenerator>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -78,6 +80,8 @@ private slots:
     void windowShortcutsWinInEveryBox();
     void hiddenSessionKeepsStoredLayout();
     void pageKeysScrollTheConversation();
+    void inputLineKeys();
+    void macrosColoursAndUsersKeys();
 
 private:
     void feed(const QByteArray& packet);
@@ -288,7 +292,7 @@ void TestMainWindow::windowShortcutsWinInEveryBox()
     m_early->take(3);
     m_window->presence().Hide1Click();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    ui.reEdit->setText(u"typed"_s);
+    ui.reEdit->setPlainText(u"typed"_s);
     auto* target = m_window->findChild<QWidget*>(box);
     target->setFocus();
     QTRY_VERIFY(target->hasFocus());
@@ -296,7 +300,7 @@ void TestMainWindow::windowShortcutsWinInEveryBox()
     QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier); // Away, not "select all"
     QCOMPARE(m_early->take(1), QList<QByteArray>{"/_Me/2"});
     QTest::keyClick(target, Qt::Key_Y, Qt::ControlModifier); // say the selected nick
-    QCOMPARE(ui.reEdit->text(), u"Bob: typed"_s);
+    QCOMPARE(ui.reEdit->toPlainText(), u"Bob: typed"_s);
     QTest::keyClick(target, Qt::Key_U, Qt::ControlModifier); // the connection window
     QWidget* connection = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -304,7 +308,7 @@ void TestMainWindow::windowShortcutsWinInEveryBox()
             connection = w;
     QVERIFY(connection);
     connection->close();
-    QCOMPARE(ui.reEdit->text(), u"Bob: typed"_s); // nothing erased
+    QCOMPARE(ui.reEdit->toPlainText(), u"Bob: typed"_s); // nothing erased
 }
 
 void TestMainWindow::hiddenSessionKeepsStoredLayout()
@@ -350,6 +354,77 @@ void TestMainWindow::pageKeysScrollTheConversation()
     QCOMPARE(bar->value(), bottom - bar->pageStep());
     QTest::keyClick(m_window->form().reEdit, Qt::Key_PageDown);
     QCOMPARE(bar->value(), bottom);
+}
+
+void TestMainWindow::inputLineKeys()
+{
+    QPlainTextEdit* line = m_window->form().reEdit;
+    m_window->presence().Hide1Click();
+    m_early->take(3);
+    const auto type = [&](const QString& text, Qt::KeyboardModifiers send = Qt::NoModifier) {
+        line->setPlainText(text);
+        QTest::keyClick(line, Qt::Key_Return, send);
+    };
+    type(QString()); // nothing to send, nothing stored
+    type(u"one"_s);
+    type(u"two"_s);
+    type(u"three"_s);
+    QCOMPARE(m_early->take(3),
+             (QList<QByteArray>{"/#Me//##Main/one", "/#Me//##Main/two", "/#Me//##Main/three"}));
+    QStringList walked;
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(line, Qt::Key_Up);
+        walked << line->toPlainText();
+    }
+    QCOMPARE(walked, (QStringList{u"three"_s, u"two"_s, u"one"_s, u"three"_s}));
+
+    // Two text lines high: Enter breaks the line, Ctrl+Enter sends it.
+    m_window->form().SnStPanel->setMinimumHeight(60);
+    QTRY_VERIFY(line->height() >= 50);
+    line->setPlainText(u"a"_s);
+    line->moveCursor(QTextCursor::End);
+    QTest::keyClick(line, Qt::Key_Return);
+    QCOMPARE(line->toPlainText(), u"a\n"_s);
+    QTest::keyClick(line, Qt::Key_B);
+    QTest::keyClick(line, Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(m_early->take(1), QList<QByteArray>{"/#Me//##Main/a\nb"});
+
+    line->setPlainText(u"x"_s);
+    QTest::keyClick(line, Qt::Key_Escape); // empties
+    QCOMPARE(line->toPlainText(), QString());
+    QVERIFY(m_window->isVisible());
+    QTest::keyClick(line, Qt::Key_Escape); // empty: hides
+    QVERIFY(!m_window->isVisible());
+}
+
+void TestMainWindow::macrosColoursAndUsersKeys()
+{
+    Ui::TMainFm& ui = m_window->form();
+    m_window->presence().Hide1Click();
+    ui.reEdit->setPlainText(u"ab"_s);
+    QTextCursor caret = ui.reEdit->textCursor();
+    caret.setPosition(1);
+    ui.reEdit->setTextCursor(caret);
+    QTest::keyClick(ui.reEdit, Qt::Key_F5); // the fifth default macro, at the caret
+    QCOMPARE(ui.reEdit->toPlainText(), u"a^Ок!^b"_s);
+    QTest::keyClick(ui.reEdit, Qt::Key_F2, Qt::ShiftModifier); // the line becomes macro 2
+    ui.Edit3->setText(u"Nick"_s);
+    ui.Edit3->setCursorPosition(4);
+    QTest::keyClick(ui.Edit3, Qt::Key_F2);
+    QCOMPARE(ui.Edit3->text(), u"Nicka^Ок!^b"_s);
+
+    ui.Edit3->setText(u"one two"_s);
+    ui.Edit3->setSelection(4, 3);
+    chat::EditMenus::SetColorClick(chat::TextBox(ui.Edit3), 2); // red
+    QCOMPARE(ui.Edit3->text(), u"one _|two|_"_s);
+
+    feed("/@Ann/0");
+    feed("/@Bob/0");
+    ui.UsersList->setCurrentIndex(ui.UsersList->model()->index(0, 0));
+    QTest::keyClick(ui.reEdit, Qt::Key_Up, Qt::ControlModifier); // wraps to the last
+    QCOMPARE(ui.UsersList->selectedRow(), ui.UsersList->model()->rowCount() - 1);
+    QTest::keyClick(ui.reEdit, Qt::Key_Down, Qt::ControlModifier); // and back
+    QCOMPARE(ui.UsersList->selectedRow(), 0);
 }
 
 QTEST_MAIN(TestMainWindow)
