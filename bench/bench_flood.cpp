@@ -64,8 +64,10 @@ int main(int argc, char* argv[])
         for (; sent < due && sent < perSecond * seconds; ++sent)
             sender.writeDatagram(
                 net::FrameDatagram(packets.ChatLine(QStringLiteral("Flood"), net::MainConversation,
-                                                    QStringLiteral("line %1 of a steady flood of "
-                                                                   "ordinary chat text")
+                                                    (sent % 2 ? QStringLiteral("line %1 of a steady "
+                                                                               "flood of chat text")
+                                                              : QStringLiteral("line %1: ^Ок!^ #|Эй|#"
+                                                                               " :?: _|П|_ :) :D"))
                                                         .arg(sent)),
                                    seq),
                 QHostAddress::LocalHost, port);

@@ -42,7 +42,11 @@ lan_send 2 'say #Main morning all'
 sleep 0.3
 lan_send 4 'say #Main back in ten minutes'
 sleep 0.3
-lan_send 2 'say #Main the nightly build is green again'
+lan_send 2 'say #Main the nightly build is green again ^Ок!^ :)'
+sleep 0.3
+lan_send 4 'say #Main #|Эй|# :?: _|П|_^|р|^&|и|&%|в|%$|е|$#|т|# :!:'
+sleep 0.3
+lan_send 3 'say #Main see $|www.example.org/build|$ B) :D'
 sleep 0.3
 lan_send 3 'nick Ilse_busy'
 sleep 0.3

@@ -40,7 +40,7 @@ echo "== the desktop program joins"
 lan_expect 2 $'#Main\tDesk joins the net' 30
 lan_expect 3 $'#Main\tDesk joins the net'
 sleep 0.5
-lan_send 2 'say #Talks hello desk'
+lan_send 2 'say #Talks hello desk ^ok!^ :)'
 lan_send 3 'say #Main carl here'
 lan_send 2 'private Desk'
 lan_send 2 'say Desk psst'
@@ -48,7 +48,8 @@ lan_send 3 'say #Other nobody hears this'
 LOGS="$DESK_DIR/logs"
 stamp='\[[0-9][0-9]:[0-9][0-9]\] '
 check_log_re() { lan_wait_file "$LOGS/$1" -E "$2" 10 "log $1"; }
-check_log_re '#Talks.log' "^${stamp}<Bob> hello desk$"
+# Logs keep colour codes and smiles as typed.
+check_log_re '#Talks.log' "^${stamp}<Bob> hello desk \\^ok!\\^ :\\)$"
 check_log_re '#Main.log' "^${stamp}<Carl> carl here$"
 check_log_re 'Bob.log' "^${stamp}<Bob> psst$"
 check_log_re 'Bob.log' "^${stamp}Chat with Bob$"
