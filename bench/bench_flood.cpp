@@ -63,13 +63,14 @@ int main(int argc, char* argv[])
         const qint64 due = clock.elapsed() * perSecond / 1000;
         for (; sent < due && sent < perSecond * seconds; ++sent)
             sender.writeDatagram(
-                net::FrameDatagram(packets.ChatLine(QStringLiteral("Flood"), net::MainConversation,
-                                                    (sent % 2 ? QStringLiteral("line %1 of a steady "
-                                                                               "flood of chat text")
-                                                              : QStringLiteral("line %1: ^Ок!^ #|Эй|#"
-                                                                               " :?: _|П|_ :) :D"))
-                                                        .arg(sent)),
-                                   seq),
+                net::FrameDatagram(
+                    packets.ChatLine(QStringLiteral("Flood"), net::MainConversation,
+                                     (sent % 2 ? QStringLiteral("line %1 of a steady "
+                                                                "flood of chat text")
+                                               : QStringLiteral("line %1: ^Ок!^ #|Эй|#"
+                                                                " :?: _|П|_ :) :D"))
+                                         .arg(sent)),
+                    seq),
                 QHostAddress::LocalHost, port);
     });
 
