@@ -9,7 +9,7 @@ packages=(
   libgl1-mesa-dev libxcb1-dev libxcb-xkb-dev libxcb-keysyms1-dev
   libbenchmark-dev clang-format
   # tests: X server, key and window tools, session bus, network namespaces
-  xvfb xauth x11-utils x11-xkb-utils xdotool trayer dbus iproute2 procps
+  xvfb xauth x11-utils x11-xkb-utils xdotool trayer dbus iproute2 procps desktop-file-utils appstream
 )
 
 missing=()

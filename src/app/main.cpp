@@ -8,25 +8,76 @@
 #include "shell/window_presence.h"
 
 #ifdef QUORVELLE_HAVE_DBUS
-#include "shell/dbus_trigger.h"
+#include "shell/session_bus_entry.h"
 #endif
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
 #include <QSessionManager>
+#include <cstdio>
 
 using namespace quorvelle;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+constexpr int UsageError = 2;
+
+QString Usage()
+{
+    return u"Usage: quorvelle [--help] [--version] [Qt options such as -platform NAME]\n\n"
+           "A serverless chat for the local network. It starts in the notification area\n"
+           "(right click its icon and choose Show, or press Ctrl+Alt+S); a second start\n"
+           "brings the running copy's window forward.\n"_s;
+}
+
+// Help and version are answered before anything needs a display or joins the net.
+std::optional<int> AnswerBeforeStart(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--help" || arg == "-h") {
+            std::fputs(qPrintable(Usage()), stdout);
+            return 0;
+        }
+        if (arg == "--version" || arg == "-v") {
+            std::printf("%s\n", qPrintable(settings::WindowCaption()));
+            return 0;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
+    if (const auto answered = AnswerBeforeStart(argc, argv))
+        return *answered;
     QApplication app(argc, argv);
+    // What Qt did not take is ours, and we take no arguments.
+    if (app.arguments().size() > 1) {
+        std::fprintf(stderr, "quorvelle: unknown argument '%s'\n%s",
+                     qPrintable(app.arguments().at(1)), qPrintable(Usage()));
+        return UsageError;
+    }
     settings::UseNativeSettingsFormat();
     QApplication::setApplicationDisplayName(settings::WindowCaption());
     QApplication::setQuitOnLastWindowClosed(false);
+    // Desktops find the menu entry and icon by it.
+    QGuiApplication::setDesktopFileName(u"org.halvorenwerk.Quorvelle"_s);
 
     settings::SettingsStore store;
+    const bool firstStart = !QFileInfo::exists(store.location());
     platform::SingleInstance instance(store.location());
-    if (!instance.tryLock())
-        return 0; // another copy runs for this user: end silently
+    if (!instance.tryLock()) {
+        // Another copy runs for this user: it shows its window, this one ends silently.
+#ifdef QUORVELLE_HAVE_DBUS
+        shell::SessionBusEntry::AskRunningCopyToShow();
+#endif
+        return 0;
+    }
 
     shell::TMainFm window(store);
     QObject::connect(&window, &shell::TMainFm::exited, &app, &QApplication::quit,
@@ -41,10 +92,12 @@ int main(int argc, char* argv[])
                      [&window] { window.Exit1Click(); });
 
 #ifdef QUORVELLE_HAVE_DBUS
-    shell::UsersListTrigger trigger;
-    QObject::connect(&trigger, &shell::UsersListTrigger::updateRequested, &window,
+    shell::SessionBusEntry entry;
+    QObject::connect(&entry, &shell::SessionBusEntry::updateRequested, &window,
                      [&window] { window.session().actions().RefreshUsersList(); });
-    trigger.registerOnSessionBus();
+    QObject::connect(&entry, &shell::SessionBusEntry::showRequested, &window,
+                     [&window] { window.presence().ShowAsked(); });
+    entry.registerOnSessionBus();
 #endif
 
     window.InitMainWindow();
@@ -52,5 +105,7 @@ int main(int argc, char* argv[])
     // shows without a second users-list refresh: the start has just asked.
     if (!shell::TrayIcon::available())
         window.presence().ShowWithoutRefresh();
+    else if (firstStart)
+        window.presence().tray().showFirstStartHint();
     return app.exec();
 }

@@ -47,7 +47,8 @@ void ChatOutput::AddChatLine(const net::ChatLine& line)
     append(index, line.text, line.nick, line.colour, line.withNick, line.withTime);
     if (line.notify)
         m_sinks.sounds->playSoundEvent(net::SoundReceiveChatLine);
-    if (line.hint && m_view) {
+    // The user's own lines need no hint: the user has just typed them.
+    if (line.hint && m_view && line.nick != m_state.MyNick) {
         const QString stamp =
             ChatStamp(m_clock().time(), line.withTime, m_state.switches.ShowSeconds);
         m_view->showTrayHint(ComposeLines(line.text, stamp, NickPrefix(line.nick, line.withNick)));

@@ -21,6 +21,7 @@ ConversationView::ConversationView(QWidget* parent) : QTextBrowser(parent)
 {
     setReadOnly(true);
     setUndoRedoEnabled(false);
+    document()->setMaximumBlockCount(MaxLines);
     setOpenLinks(false);
     setOpenExternalLinks(false);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -15,6 +15,10 @@ class ConversationView : public QTextBrowser
     Q_OBJECT
 
 public:
+    // The most lines a view keeps: the oldest leave it (the log keeps every line),
+    // so a long session in a busy channel does not grow without bound.
+    static constexpr int MaxLines = 20000;
+
     explicit ConversationView(QWidget* parent = nullptr);
 
     void setBackgroundColour(const QColor& colour);

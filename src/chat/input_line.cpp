@@ -7,15 +7,18 @@
 #include "settings/settings.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QStyle>
 
 namespace quorvelle::chat {
 
-InputLine::InputLine(QPlainTextEdit* edit, ChatSession& session, ConversationTabs& tabs,
-                     QObject* parent)
-    : QObject(parent), m_edit(edit), m_session(session), m_tabs(tabs)
+InputLine::InputLine(QPlainTextEdit* edit, QLabel* marker, ChatSession& session,
+                     ConversationTabs& tabs, QObject* parent)
+    : QObject(parent), m_edit(edit), m_marker(marker), m_session(session), m_tabs(tabs)
 {
+    connect(edit, &QPlainTextEdit::textChanged, this, &InputLine::checkCodepage);
     edit->installEventFilter(this);
     // One text line fits the input panel's least height.
     edit->document()->setDocumentMargin(1);
@@ -186,6 +189,29 @@ void InputLine::SnStSplitMoved()
         return;
     m_multiLine = multi;
     emit keyModeChanged(multi);
+}
+
+void InputLine::checkCodepage()
+{
+    const QString missing = m_session.net().wireText().unmappable(text());
+    if (missing == m_unmappable)
+        return;
+    if (m_unmappable.isEmpty())
+        m_markerPicture = m_marker->pixmap();
+    m_unmappable = missing;
+    if (missing.isEmpty()) {
+        m_marker->setPixmap(m_markerPicture);
+        m_marker->setToolTip(QString());
+        m_edit->setToolTip(QString());
+        return;
+    }
+    const QString warning =
+        QStringLiteral("The code page %1 cannot carry %2: they will go out as \"?\".")
+            .arg(QString::fromLatin1(m_session.net().wireText().codepage()), missing);
+    m_marker->setPixmap(
+        m_marker->style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(18, 18));
+    m_marker->setToolTip(warning);
+    m_edit->setToolTip(warning);
 }
 
 void InputLine::ChanelMouseMove(ConversationView* view)

@@ -5,14 +5,17 @@
 // is two text lines high (multi-line mode) Enter breaks the line and Ctrl+Enter,
 // Ctrl+PageUp and Ctrl+PageDown take those parts. Esc empties it, or hides the
 // window when it is empty; PageUp and PageDown scroll the current conversation.
-// It also keeps the twelve macros of F1 .. F12.
+// It also keeps the twelve macros of F1 .. F12, and warns, with the picture beside
+// it, of characters the net's code page cannot carry.
 
 #include "chat/line_history.h"
 
 #include <QObject>
+#include <QPixmap>
 #include <QStringList>
 
 class QKeyEvent;
+class QLabel;
 class QPlainTextEdit;
 
 namespace quorvelle::settings {
@@ -33,7 +36,7 @@ public:
     // The longest chat line the net carries.
     static constexpr int MaxLength = 8188;
 
-    InputLine(QPlainTextEdit* edit, ChatSession& session, ConversationTabs& tabs,
+    InputLine(QPlainTextEdit* edit, QLabel* marker, ChatSession& session, ConversationTabs& tabs,
               QObject* parent = nullptr);
 
     QPlainTextEdit* edit() const { return m_edit; }
@@ -69,8 +72,12 @@ private:
     bool handleKey(const QKeyEvent& key);
     void SnStSplitMoved();
     void ChanelMouseMove(ConversationView* view);
+    void checkCodepage();
 
     QPlainTextEdit* m_edit;
+    QLabel* m_marker;
+    QPixmap m_markerPicture;
+    QString m_unmappable;
     ChatSession& m_session;
     ConversationTabs& m_tabs;
     QStringList m_macros;

@@ -39,6 +39,8 @@ public:
     Dispatcher& dispatcher() { return m_dispatcher; }
     const Packets& packets() const { return m_packets; }
     const WireText& wireText() const { return m_text; }
+    // Packets, logs and the archive use it from now on.
+    void setCodepage(const QByteArray& codepage) { m_text.setCodepage(codepage); }
     PacketLink& link() { return *this; }
     Sinks& sinks() { return m_sinks; }
 

@@ -10,6 +10,31 @@ WireText::WireText(const QByteArray& codepage)
                                                      : QByteArray(settings::FallbackCodepage))
 {}
 
+void WireText::setCodepage(const QByteArray& codepage)
+{
+    if (settings::IsKnownCodepage(codepage))
+        m_codepage = codepage;
+}
+
+QString WireText::unmappable(const QString& text) const
+{
+    QStringEncoder encoder(m_codepage.constData());
+    encoder.encode(text);
+    if (!encoder.hasError())
+        return {};
+    QString missing;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype len = (text.at(i).isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
+        const QStringView one = QStringView(text).sliced(i, len);
+        QStringEncoder single(m_codepage.constData());
+        single.encode(one);
+        if (single.hasError() && !missing.contains(one))
+            missing += one;
+        i += len;
+    }
+    return missing;
+}
+
 QByteArray WireText::encode(const QString& text) const
 {
     QStringEncoder encoder(m_codepage.constData());

@@ -18,10 +18,14 @@ public:
     explicit WireText(const QByteArray& codepage = settings::DefaultCodepage());
 
     const QByteArray& codepage() const { return m_codepage; }
+    // From now on; an unknown name changes nothing.
+    void setCodepage(const QByteArray& codepage);
 
     // A character the code page cannot hold becomes "?".
     QByteArray encode(const QString& text) const;
     QString decode(QByteArrayView bytes) const;
+    // The characters of the text this code page cannot hold, each once.
+    QString unmappable(const QString& text) const;
 
 private:
     QByteArray m_codepage;

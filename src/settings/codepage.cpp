@@ -86,4 +86,22 @@ QByteArray DefaultCodepage()
     return AnsiCodepageFor(QLocale::system());
 }
 
+QList<QByteArray> CodepageChoices(const QByteArray& current)
+{
+    static const char* const candidates[] = {
+        // Usual on this net first.
+        "windows-1251", "windows-1252", "windows-1250", "KOI8-R", "IBM866", "UTF-8",
+        // Then the other ANSI and ISO pages, and the East Asian ones.
+        "windows-1253", "windows-1254", "windows-1255", "windows-1256", "windows-1257",
+        "windows-1258", "windows-874", "KOI8-U", "ISO-8859-1", "ISO-8859-2", "ISO-8859-5",
+        "ISO-8859-7", "ISO-8859-9", "ISO-8859-15", "Shift_JIS", "GBK", "Big5", "windows-949"};
+    QList<QByteArray> choices;
+    for (const char* name : candidates)
+        if (IsKnownCodepage(name))
+            choices.append(name);
+    if (!current.isEmpty() && !choices.contains(current) && IsKnownCodepage(current))
+        choices.prepend(current);
+    return choices;
+}
+
 } // namespace quorvelle::settings

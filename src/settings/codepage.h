@@ -4,6 +4,7 @@
 // the setting Codepage. Its default follows the user's locale.
 
 #include <QByteArray>
+#include <QList>
 #include <QLocale>
 
 namespace quorvelle::settings {
@@ -18,5 +19,8 @@ QByteArray AnsiCodepageFor(const QLocale& locale);
 QByteArray DefaultCodepage();
 // Whether text can be converted both ways in that code page here.
 bool IsKnownCodepage(const QByteArray& name);
+// The code pages to choose from: the net's usual ones first, then the others this
+// system knows, the current one always among them.
+QList<QByteArray> CodepageChoices(const QByteArray& current);
 
 } // namespace quorvelle::settings

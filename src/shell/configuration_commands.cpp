@@ -37,6 +37,7 @@ void ConfigurationCommands::save(settings::Settings& s) const
     s.eraseSection(settings::section::AddrList);
     for (quint32 address : transport.broadcastAddrs())
         s.setListItem(settings::section::AddrList, net::IpToText(address));
+    s.setText(key::Codepage, QString::fromLatin1(m_session.net().wireText().codepage()));
     s.setText(key::LogsDir, m_session.logs().directory());
     s.setText(key::FilesDir, m_filesDir);
 }
@@ -48,7 +49,10 @@ void ConfigurationCommands::Connection1Click()
         QStringList addresses;
         for (quint32 address : transport.broadcastAddrs())
             addresses.append(net::IpToText(address));
-        auto* window = new TConnFm(addresses, transport.sendPort());
+        auto* window =
+            new TConnFm(addresses, transport.sendPort(), m_session.net().wireText().codepage());
+        connect(window, &TConnFm::codepageChosen, this,
+                [this](const QByteArray& codepage) { m_session.net().setCodepage(codepage); });
         connect(window, &TConnFm::applied, this, [this](const QStringList& texts, quint16 port) {
             m_session.net().transport().SetBroadcastAddrs(texts);
             m_session.net().transport().setSendPort(port);

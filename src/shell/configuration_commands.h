@@ -1,7 +1,7 @@
 #pragma once
 
-// "UDP Connection..." (the broadcast table and the port, used at once) and the
-// directories: "Logs Directory..." and the incoming files' directory.
+// "UDP Connection..." (the broadcast table, the port and the code page, used at
+// once) and the directories: "Logs Directory..." and the incoming files' directory.
 
 #include <QObject>
 #include <QPointer>

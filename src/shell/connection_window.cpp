@@ -1,5 +1,7 @@
 #include "shell/connection_window.h"
 
+#include "settings/codepage.h"
+
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -48,10 +50,11 @@ public:
 
 } // namespace
 
-TConnFm::TConnFm(const QStringList& addressTexts, quint16 port, QWidget* parent)
+TConnFm::TConnFm(const QStringList& addressTexts, quint16 port, const QByteArray& codepage,
+                 QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      port_(port)
+      port_(port), codepage_(codepage)
 {
     ui.setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -61,6 +64,11 @@ TConnFm::TConnFm(const QStringList& addressTexts, quint16 port, QWidget* parent)
     ui.Edit2->setText(QString::number(port_));
     ui.Edit2->setValidator(new DigitsOnlyValidator(ui.Edit2));
     snapshot_ = listEntries();
+    for (const QByteArray& name : settings::CodepageChoices(codepage))
+        ui.CodepageBox->addItem(QString::fromLatin1(name));
+    ui.CodepageBox->setCurrentText(QString::fromLatin1(codepage));
+    ui.CodepageBox->setVisible(!codepage.isEmpty());
+    ui.Label2->setVisible(!codepage.isEmpty());
 
     ui.Edit1->installEventFilter(this);
     ui.Edit2->installEventFilter(this);
@@ -175,8 +183,12 @@ void TConnFm::closeEvent(QCloseEvent* event)
     if (ui.Edit2->text().isEmpty())
         ui.Edit2->setText(QString::number(DefaultPort));
     emit applied(listEntries(), ui.Edit2->text().toUShort());
-    if (confirmed_)
+    if (confirmed_) {
         emit confirmed();
+        const QByteArray chosen = ui.CodepageBox->currentText().toLatin1();
+        if (!codepage_.isEmpty() && chosen != codepage_)
+            emit codepageChosen(chosen);
+    }
     QWidget::closeEvent(event);
 }
 

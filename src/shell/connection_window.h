@@ -7,7 +7,8 @@
 
 namespace quorvelle::shell {
 
-// The window in which the user edits the broadcast address table and the UDP port.
+// The window in which the user edits the broadcast address table, the UDP port and
+// the code page of the net's text.
 // Nothing takes effect while it is open: its result is handed over when it closes,
 // and Cancel or the close box hand back what it was opened with.
 class TConnFm : public QWidget
@@ -15,13 +16,16 @@ class TConnFm : public QWidget
     Q_OBJECT
 
 public:
-    TConnFm(const QStringList& addressTexts, quint16 port, QWidget* parent = nullptr);
+    TConnFm(const QStringList& addressTexts, quint16 port, const QByteArray& codepage = {},
+            QWidget* parent = nullptr);
 
 signals:
     // Every close: the address texts in list order and the port to send to.
     void applied(const QStringList& addressTexts, quint16 port);
     // After applied(), when the user closed with OK.
     void confirmed();
+    // With OK, when another code page was chosen.
+    void codepageChosen(const QByteArray& codepage);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -40,6 +44,7 @@ private:
     Ui::TConnFm ui;
     QStringList snapshot_;
     quint16 port_;
+    QByteArray codepage_;
     bool confirmed_ = false;
     bool centred_ = false;
 };

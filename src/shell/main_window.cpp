@@ -49,7 +49,7 @@ TMainFm::TMainFm(settings::SettingsStore& store, QWidget* parent)
     m_tabs = new chat::ConversationTabs(m_session->conversations(), tabBar, views, this);
     m_session->output().setView(m_tabs);
     m_tabCommands = new chat::TabCommands(this, *m_tabs, *m_menu, *m_session);
-    m_input = new chat::InputLine(ui.reEdit, *m_session, *m_tabs, this);
+    m_input = new chat::InputLine(ui.reEdit, ui.RxGIFAnimator1, *m_session, *m_tabs, this);
     auto* editMenus = new chat::EditMenus(this, *m_input, *m_menu);
     m_boxes = new IdentityBoxes(ui.Edit3, ui.SpeedButton2, ui.SubjBox, ui.SubjMemo, *m_menu,
                                 *m_session, this);
@@ -80,7 +80,7 @@ TMainFm::TMainFm(settings::SettingsStore& store, QWidget* parent)
     connect(m_tabs, &chat::ConversationTabs::lineWantsAttention, presence,
             &WindowPresence::newLineEvents);
     connect(m_tabs, &chat::ConversationTabs::activationRequested, presence,
-            &WindowPresence::ShowWithoutRefresh);
+            &WindowPresence::PopUpForNewChat);
     connect(m_tabs, &chat::ConversationTabs::trayHint, &presence->tray(), &TrayIcon::showHint);
     connect(m_tabs, &chat::ConversationTabs::viewReleased, presence,
             &WindowPresence::FocusInputLine);
@@ -106,7 +106,15 @@ TMainFm::TMainFm(settings::SettingsStore& store, QWidget* parent)
     });
 }
 
-TMainFm::~TMainFm() = default;
+TMainFm::~TMainFm()
+{
+    // The parts and the widgets go while the session they use is still there: a
+    // widget that dies with the focus still tells its filters.
+    for (QObject* part : std::initializer_list<QObject*>{m_configuration, m_layout, m_presence,
+                                                         m_users, m_boxes, m_input, m_tabCommands})
+        delete part;
+    delete centralWidget();
+}
 
 bool TMainFm::exiting() const
 {

@@ -38,15 +38,26 @@ private:
     std::function<void()> m_onHover;
 };
 
-// Near the taskbar: at the right edge above a bottom bar, below a top bar, beside
-// a side bar; the screen's corner when there is none.
-QPoint hintPosition(const QSize& size)
+// Beside the tray icon where the desktop tells its place: above it in the lower
+// half of the screen, below it in the upper half, kept on the screen. Where it
+// does not tell, near the taskbar: at the right edge above a bottom bar, below a
+// top bar, beside a side bar; the screen's corner when there is none.
+QPoint hintPosition(const QSize& size, const QRect& icon)
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QScreen* screen = icon.isValid() ? QGuiApplication::screenAt(icon.center())
+                                           : QGuiApplication::primaryScreen();
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
     if (!screen)
         return {};
     const QRect all = screen->geometry();
     const QRect free = screen->availableGeometry();
+    if (icon.isValid()) {
+        const int x = qBound(all.left(), icon.center().x() - size.width() / 2,
+                             all.right() - size.width() + 1);
+        const bool below = icon.center().y() < all.center().y();
+        return {x, below ? icon.bottom() + 4 : icon.top() - size.height() - 4};
+    }
     if (free.bottom() < all.bottom())
         return {free.right() - size.width() + 1, free.bottom() - size.height() - 3};
     if (free.top() > all.top())
@@ -131,9 +142,17 @@ void TrayIcon::showHint(const QStringList& lines)
     m_hintTimer.stop();
     m_hint->setText(lines.join(u'\n'));
     m_hint->adjustSize();
-    m_hint->move(hintPosition(m_hint->size()));
+    m_hint->move(hintPosition(m_hint->size(), m_icon->isVisible() ? m_icon->geometry() : QRect()));
     m_hint->show();
     m_hintTimer.start();
+}
+
+void TrayIcon::showFirstStartHint()
+{
+    m_icon->showMessage(m_icon->toolTip(),
+                        QStringLiteral("Quorvelle runs here. Right click this icon and choose "
+                                       "\"Show\" to open its window, or press Ctrl+Alt+S."),
+                        QSystemTrayIcon::Information, 15000);
 }
 
 void TrayIcon::hideHint()

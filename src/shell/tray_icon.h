@@ -36,6 +36,8 @@ public:
     // The hint near the taskbar; a new one replaces the old and lives 5 s.
     void showHint(const QStringList& lines);
     void hideHint(); // HintTimerTimer
+    // Once, at the very first start: where the program went and how to open it.
+    void showFirstStartHint();
 
 signals:
     void leftPressed();

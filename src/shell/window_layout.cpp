@@ -18,6 +18,22 @@ namespace quorvelle::shell {
 using namespace Qt::Literals::StringLiterals;
 namespace key = settings::key;
 
+namespace {
+
+// Enough of the title bar on some screen to take the window by it.
+bool OnSomeScreen(const QRect& frame)
+{
+    const QRect titleBar(frame.topLeft(), QSize(frame.width(), 24));
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect visible = screen->availableGeometry().intersected(titleBar);
+        if (visible.width() >= qMin(100, frame.width()) && visible.height() >= 8)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 WindowLayout::WindowLayout(QMainWindow* window, Ui::TMainFm& form, MainMenu& menu,
                            chat::ConversationTabs& tabs, const settings::Switches& on)
     : QObject(window), m_window(window), ui(form), m_menu(menu), m_tabs(tabs), m_on(on)
@@ -113,7 +129,9 @@ void WindowLayout::applySizes()
     share(ui.SubjSplit, m_state.subjectHeight, true);
     share(ui.SnStSplit, m_state.editBoxHeight, false);
     share(ui.UsersNickSplit, m_state.usersNickWidth, false);
-    if (m_state.position)
+    // A place stored on a monitor that is gone, or at another scale, is no place.
+    if (m_state.position &&
+        OnSomeScreen(QRect(*m_state.position, m_window->frameGeometry().size())))
         m_window->move(*m_state.position);
     else
         CenterWindow1Click();

@@ -76,7 +76,10 @@ void WindowPresence::Hide1Click()
     if (m_hiding)
         return;
     m_hiding = true;
-    if (m_window->isVisible()) {
+    if (m_window->isVisible() && !TrayIcon::available()) {
+        // Without a tray a hidden window could only come back by the hot key.
+        m_window->showMinimized();
+    } else if (m_window->isVisible()) {
         m_menu.Hide1->setText(u"Show"_s);
         m_window->hide();
     } else {
@@ -94,6 +97,35 @@ void WindowPresence::ShowWithoutRefresh()
     m_refreshOnShow = false;
     Hide1Click();
     m_refreshOnShow = true;
+}
+
+void WindowPresence::ShowAsked()
+{
+    if (m_window->isVisible())
+        RaiseMainWindow();
+    else
+        Hide1Click();
+}
+
+void WindowPresence::PopUpForNewChat()
+{
+    if (!m_window->isVisible())
+        popUpWithoutFocus(false);
+}
+
+void WindowPresence::popUpWithoutFocus(bool refresh)
+{
+    m_window->setAttribute(Qt::WA_ShowWithoutActivating);
+    if (!m_window->isVisible()) {
+        m_refreshOnShow = refresh;
+        m_menu.Hide1->setText(u"Hide"_s);
+        m_window->show();
+        m_refreshOnShow = true;
+    } else if (m_window->isMinimized()) {
+        m_window->showNormal();
+    }
+    m_window->raise();
+    m_window->setAttribute(Qt::WA_ShowWithoutActivating, false);
 }
 
 void WindowPresence::RaiseMainWindow()
@@ -123,11 +155,12 @@ void WindowPresence::newLineEvents()
     const settings::Switches& on = m_session.state().switches;
     const Status status = m_session.state().MyStatus;
     const bool mayPopUp = status == Status::Normal || status == Status::Away;
-    if (on.PopupLine && !m_window->isVisible() && mayPopUp)
-        Hide1Click();
-    if (on.PopupLine && m_window->isVisible() && mayPopUp && !m_window->isActiveWindow())
-        RaiseMainWindow();
-    if (on.FlashTray && (!m_window->isVisible() || !m_window->isActiveWindow()))
+    const bool unseen = !m_window->isVisible() || !m_window->isActiveWindow();
+    // The window comes forward, but the keyboard stays where the user types: the
+    // next keys must not land in a chat. It takes the keyboard when activated.
+    if (on.PopupLine && mayPopUp && unseen)
+        popUpWithoutFocus(true);
+    if (on.FlashTray && unseen)
         m_tray->setFlashing(true);
 }
 
@@ -145,8 +178,12 @@ bool WindowPresence::eventFilter(QObject* watched, QEvent* event)
         }
         break;
     case QEvent::ActivationChange:
-        if (m_window->isActiveWindow() && m_window->isVisible())
+        // The user came to the window: the newest lines are seen, the keys go to the line.
+        if (m_window->isActiveWindow() && m_window->isVisible()) {
             m_tray->setFlashing(false);
+            if (!m_window->focusWidget())
+                m_input->setFocus();
+        }
         break;
     case QEvent::Close:
         if (!m_closing) {
@@ -179,12 +216,7 @@ void WindowPresence::RegisterPopupHotKey()
 {
     if (!m_hotKeyGrab) {
         m_hotKeyGrab = new platform::GlobalHotKey(this);
-        connect(m_hotKeyGrab, &platform::GlobalHotKey::activated, this, [this] {
-            if (m_window->isVisible())
-                RaiseMainWindow();
-            else
-                Hide1Click();
-        });
+        connect(m_hotKeyGrab, &platform::GlobalHotKey::activated, this, &WindowPresence::ShowAsked);
     }
     // An unreadable text registers nothing.
     m_hotKeyGrab->setShortcut(platform::HotKeyFromText(m_hotKey));

@@ -49,8 +49,12 @@ public:
     void Hide1Click();
     void RaiseMainWindow();
     // Shows a hidden window without the users-list refresh of "On Popup Chat
-    // Window" (a new chat opened, the start without a tray).
+    // Window" (the start without a tray).
     void ShowWithoutRefresh();
+    // The hot key or another start of the program: show and bring forward.
+    void ShowAsked();
+    // A peer opened a chat: the window comes forward without taking the keyboard.
+    void PopUpForNewChat();
     void FocusInputLine();
     void ChangeStatus(presence::Status status);
     // A line asks for attention: pop up and flash as the switches say.
@@ -62,6 +66,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Shown or raised, but the keyboard stays in the program the user works in.
+    void popUpWithoutFocus(bool refresh);
     void miHotKeyClick();
     void RegisterPopupHotKey();
     void watchTrayHost();

@@ -22,9 +22,12 @@ LAN_FAILS=0
 LAN_PASSES=0
 
 lan_cleanup() {
-  for pid in "${LAN_PIDS[@]:-}"; do [ -n "$pid" ] && kill "$pid" 2>/dev/null; done
+  # Whatever still runs on a host goes too, wrappers or not.
+  local ns_pids=""
+  for ns in "${LAN_NS[@]:-}"; do [ -n "$ns" ] && ns_pids+=" $(ip netns pids "$ns" 2>/dev/null)"; done
+  for pid in "${LAN_PIDS[@]:-}" $ns_pids; do [ -n "$pid" ] && kill "$pid" 2>/dev/null; done
   sleep 0.2
-  for pid in "${LAN_PIDS[@]:-}"; do [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; done
+  for pid in "${LAN_PIDS[@]:-}" $ns_pids; do [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; done
   for ns in "${LAN_NS[@]:-}"; do [ -n "$ns" ] && ip netns delete "$ns" 2>/dev/null; done
   ip netns delete "${LAN_ID}br" 2>/dev/null
   rm -rf "$LAN_DIR"
@@ -95,7 +98,7 @@ lan_expect_re() { lan_wait_file "$LAN_DIR/out$1" -E "$2" "${3:-15}" "peer $1"; }
 # lan_start_desktop i INI-LINES: the desktop program on host i with its own
 # configuration, data and runtime directories; the settings file holds
 # INI-LINES. Sets DESK_DIR and DESK_PID. DISPLAY and QT_QPA_PLATFORM come from
-# the caller's environment.
+# the caller's environment, and so does DESK_DBUS, the session bus (none unless set).
 lan_start_desktop() {
   local i=$1 ini=$2
   DESK_DIR="$LAN_DIR/desk$i"
@@ -104,7 +107,7 @@ lan_start_desktop() {
   printf '%s\n' "$ini" >"$DESK_DIR/config/Halvorenwerk/Quorvelle.ini"
   ip netns exec "${LAN_ID}h$i" env XDG_CONFIG_HOME="$DESK_DIR/config" \
     XDG_DATA_HOME="$DESK_DIR/data" XDG_RUNTIME_DIR="$DESK_DIR/runtime" \
-    DBUS_SESSION_BUS_ADDRESS=disabled: "$QUORVELLE" >"$DESK_DIR/out" 2>&1 &
+    DBUS_SESSION_BUS_ADDRESS="${DESK_DBUS:-disabled:}" "$QUORVELLE" >"$DESK_DIR/out" 2>&1 &
   DESK_PID=$!
   LAN_PIDS+=("$DESK_PID")
 }
