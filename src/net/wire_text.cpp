@@ -19,7 +19,8 @@ void WireText::setCodepage(const QByteArray& codepage)
 QString WireText::unmappable(const QString& text) const
 {
     QStringEncoder encoder(m_codepage.constData());
-    encoder.encode(text);
+    // The encoding runs when its result is taken.
+    const QByteArray whole = encoder.encode(text);
     if (!encoder.hasError())
         return {};
     QString missing;
@@ -27,7 +28,7 @@ QString WireText::unmappable(const QString& text) const
         const qsizetype len = (text.at(i).isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
         const QStringView one = QStringView(text).sliced(i, len);
         QStringEncoder single(m_codepage.constData());
-        single.encode(one);
+        const QByteArray bytes = single.encode(one);
         if (single.hasError() && !missing.contains(one))
             missing += one;
         i += len;

@@ -13,6 +13,7 @@ private slots:
     void encode();
     void defaultCodepage_data();
     void defaultCodepage();
+    void unmappable();
 };
 
 void TestWireText::encode_data()
@@ -48,6 +49,17 @@ void TestWireText::encode()
     const WireText wire(codepage);
     QCOMPARE(wire.encode(text).toHex(), bytes.toHex());
     QCOMPARE(wire.decode(bytes), decoded);
+}
+
+void TestWireText::unmappable()
+{
+    // What would go out as "?", each once, for the input line's warning.
+    const WireText cyrillic("windows-1251");
+    QCOMPARE(cyrillic.unmappable(QStringLiteral(u"a€b✓c😀d✓")), QStringLiteral(u"✓😀"));
+    QCOMPARE(cyrillic.unmappable(QStringLiteral(u"Привет")), QString());
+    WireText western("windows-1251");
+    western.setCodepage("windows-1252");
+    QCOMPARE(western.unmappable(QStringLiteral(u"café ЖЖ")), QStringLiteral(u"Ж"));
 }
 
 void TestWireText::defaultCodepage_data()

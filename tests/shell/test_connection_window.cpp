@@ -1,6 +1,7 @@
 #include "shell/connection_window.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
@@ -63,6 +64,20 @@ private slots:
     }
 
     void cleanup() { delete w.data(); }
+
+    void codepageChosenWithOk()
+    {
+        delete w.data();
+        w = new TConnFm(Opening, 4711, "windows-1251");
+        QByteArray chosen;
+        connect(w, &TConnFm::codepageChosen, this, [&](const QByteArray& c) { chosen = c; });
+        auto* box = w->findChild<QComboBox*>(u"CodepageBox"_s);
+        QCOMPARE(box->currentText(), u"windows-1251"_s);
+        QCOMPARE(box->itemText(0), u"windows-1251"_s); // the net's usual pages first
+        box->setCurrentText(u"KOI8-R"_s);
+        click("BitBtn3");
+        QCOMPARE(chosen, QByteArray("KOI8-R"));
+    }
 
     void centredOnScreen()
     {
