@@ -8,6 +8,7 @@
 #include "net/packets.h"
 #include "shell/main_window.h"
 #include "shell/window_presence.h"
+#include "udp_counters.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -88,6 +89,7 @@ int main(int argc, char* argv[])
             ++gapsOver50;
     });
 
+    const qint64 dropsBefore = bench::ReceiveBufferErrors();
     pump.start();
     probe.start();
     QTimer::singleShot((seconds + 1) * 1000, &app, &QApplication::quit);
@@ -96,6 +98,8 @@ int main(int argc, char* argv[])
     const auto* view = window.tabs().view(0);
     const int shown = view ? view->document()->blockCount() : 0;
     std::printf("flood: %d lines sent at %d/s, %d blocks in #Main\n", sent, perSecond, shown);
+    std::printf("kernel: %lld datagrams dropped for a full receive buffer\n",
+                static_cast<long long>(bench::ReceiveBufferErrors() - dropsBefore));
     std::printf("event loop: longest stall %lld ms, stalls over 50 ms: %lld\n",
                 static_cast<long long>(worstGap), static_cast<long long>(gapsOver50));
     window.Exit1Click();

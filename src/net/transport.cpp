@@ -2,16 +2,25 @@
 
 #include "net/ipv4_text.h"
 
+#include <QElapsedTimer>
 #include <QHostAddress>
+#include <QLoggingCategory>
 #include <QPointer>
 #include <QTcpServer>
 #include <QUdpSocket>
+#include <QVariant>
 
 namespace quorvelle::net {
 
 namespace {
 
+Q_LOGGING_CATEGORY(lcNet, "quorvelle.net")
+
 constexpr int FileListenBacklog = 64;
+// Room for the answers of a thousand peers to one refresh, all arriving at once
+// (the usual default holds about 256 of them). Linux caps a request at
+// net.core.rmem_max; forcing past it needs privileges we do not ask for.
+constexpr int WantedReceiveBuffer = 4 * 1024 * 1024;
 
 } // namespace
 
@@ -20,7 +29,12 @@ UdpTransport::UdpTransport(DatagramSeq& seq, QObject* parent)
       m_receiveSocket(new QUdpSocket(this)), m_fileListener(new QTcpServer(this)),
       m_readBuffer(ReceiveBufferSize + 1, Qt::Uninitialized)
 {
-    connect(m_receiveSocket, &QUdpSocket::readyRead, this, &UdpTransport::readPendingDatagrams);
+    // While a pass is queued it reads what readyRead announces; reading it here too
+    // would give a burst two passes per turn of the event loop.
+    connect(m_receiveSocket, &QUdpSocket::readyRead, this, [this] {
+        if (!m_passQueued)
+            readPendingDatagrams();
+    });
 }
 
 UdpTransport::~UdpTransport() = default;
@@ -32,6 +46,21 @@ bool UdpTransport::OpenSockets(quint16 port)
     const bool bound =
         m_receiveSocket->bind(QHostAddress::AnyIPv4, port,
                               QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint);
+    const int previousBuffer = m_receiveBufferSize;
+    m_receiveBufferSize = 0;
+    if (bound) {
+        m_receiveSocket->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption,
+                                         WantedReceiveBuffer);
+        m_receiveBufferSize =
+            m_receiveSocket->socketOption(QAbstractSocket::ReceiveBufferSizeSocketOption).toInt();
+        // Linux reports twice the room it gives, so less than asked means capped.
+        if (m_receiveBufferSize != previousBuffer)
+            qCInfo(lcNet, "UDP receive buffer: asked for %d bytes, the system granted %d%s",
+                   WantedReceiveBuffer, m_receiveBufferSize,
+                   m_receiveBufferSize < WantedReceiveBuffer
+                       ? " (capped by the system, on Linux by net.core.rmem_max)"
+                       : "");
+    }
     // Without the listener only incoming files fail; the chat works on.
     m_fileListener->setMaxPendingConnections(FileListenBacklog);
     m_fileListener->setListenBacklogSize(FileListenBacklog);
@@ -98,12 +127,22 @@ void UdpTransport::readPendingDatagrams()
     const QPointer<UdpTransport> alive(this);
 
     // One readyRead may stand for many queued datagrams: drain them all, but after
-    // a long run (a flood) let timers and windows have their turn first.
+    // a long run (a flood, a crowd answering) let timers and windows have their
+    // turn first. Reading on soon matters as much: the system's buffer is finite.
     int handled = 0;
+    QElapsedTimer pass;
+    pass.start();
     while (!m_exiting && m_receiveSocket->hasPendingDatagrams()) {
-        if (handled == m_maxDatagramsPerPass) {
-            QMetaObject::invokeMethod(this, &UdpTransport::readPendingDatagrams,
-                                      Qt::QueuedConnection);
+        if (handled == m_maxDatagramsPerPass ||
+            (handled > 0 && pass.nsecsElapsed() >= m_passBudget.count())) {
+            m_passQueued = true;
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    m_passQueued = false;
+                    readPendingDatagrams();
+                },
+                Qt::QueuedConnection);
             break;
         }
         ++handled;

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QObject>
 #include <QStringList>
+#include <chrono>
 
 class QTcpServer;
 class QUdpSocket;
@@ -23,10 +24,14 @@ public:
     explicit UdpTransport(DatagramSeq& seq, QObject* parent = nullptr);
     ~UdpTransport() override;
 
-    // Binds the receive socket to 0.0.0.0:port (address reuse on) and the file
-    // listening socket to port - 1; sends go to port until setSendPort. Returns
-    // false when the receive socket could not be bound.
+    // Binds the receive socket to 0.0.0.0:port (address reuse on), asking for a
+    // receive buffer large enough for a crowd answering at once, and the file listening
+    // socket to port - 1; sends go to port until setSendPort. Returns false when the
+    // receive socket could not be bound.
     bool OpenSockets(quint16 port);
+    // The receive buffer the system granted, in bytes as it reports them (Linux
+    // counts its bookkeeping too and reports twice the payload room); 0 when closed.
+    int receiveBufferSize() const { return m_receiveBufferSize; }
 
     // The value names of the AddrList section; none means "255.255.255.255.".
     void LoadBroadcastAddrs(const QStringList& names);
@@ -58,8 +63,11 @@ protected:
     // The one place a datagram leaves; tests override it to make a send fail
     // without putting anything on the wire.
     virtual qint64 writeDatagram(const QByteArray& datagram, quint32 address, quint16 port);
-    // Datagrams read on one readyRead before the event loop gets its turn.
+    // A pass over the pending datagrams ends after this many datagrams or once this
+    // much time has gone (after at least one datagram); the event loop gets its
+    // turn, then the next pass goes on.
     void setMaxDatagramsPerPass(int count) { m_maxDatagramsPerPass = count; }
+    void setPassBudget(std::chrono::nanoseconds budget) { m_passBudget = budget; }
 
 private:
     void readPendingDatagrams();
@@ -74,7 +82,10 @@ private:
     quint16 m_sendPort = 8166;
     bool m_exiting = false;
     bool m_reading = false;
+    bool m_passQueued = false;
     int m_maxDatagramsPerPass = 1000;
+    std::chrono::nanoseconds m_passBudget = std::chrono::milliseconds(4);
+    int m_receiveBufferSize = 0;
     QByteArray m_readBuffer;
 };
 

@@ -4,6 +4,7 @@
 #include <QHostAddress>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QUdpSocket>
 
 using namespace quorvelle::net;
@@ -41,6 +42,7 @@ struct Sequence
 // standing for a receive failure.
 struct Receiver : Sequence, UdpTransport
 {
+    using UdpTransport::setPassBudget;
     quint16 port = 0;
     QList<QByteArray> log;
 
@@ -180,6 +182,34 @@ private slots:
             }
         }
         QCOMPARE(r.log, expected);
+    }
+
+    // A burst must not keep timers (and painting) waiting until it has all been read:
+    // with no time to spare, every pass reads one datagram and then yields.
+    void burstYieldsToTimersOnTimeBudget()
+    {
+        Receiver r;
+        r.setPassBudget(std::chrono::nanoseconds(0));
+        QVERIFY(r.open());
+        QVERIFY(r.receiveBufferSize() > 0);
+        QTimer timer;
+        timer.setSingleShot(true);
+        timer.setInterval(0);
+        qsizetype readWhenTimerRan = -1;
+        connect(&timer, &QTimer::timeout, this, [&] { readWhenTimerRan = r.log.size(); });
+        connect(&r, &UdpTransport::datagramReceived, this, [&] {
+            if (r.log.size() == 1)
+                timer.start();
+        });
+        QList<QByteArray> expected;
+        for (int i = 0; i < 20; ++i) {
+            expected.append("/X" + QByteArray::number(i));
+            r.send(expected.last());
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(r.log.size(), expected.size(), 10000);
+        QCOMPARE(r.log, expected);
+        QVERIFY2(readWhenTimerRan >= 1 && readWhenTimerRan < expected.size(),
+                 qPrintable(QString::number(readWhenTimerRan)));
     }
 
     // A handler that spins the event loop (a message box, say) must not see the next
