@@ -92,7 +92,11 @@ int main(int argc, char* argv[])
     const qint64 dropsBefore = bench::ReceiveBufferErrors();
     pump.start();
     probe.start();
-    QTimer::singleShot((seconds + 1) * 1000, &app, &QApplication::quit);
+    // The window refuses a plain quit (closing only hides or minimises it): the
+    // program ends as it does for the user, by its exit sequence.
+    QObject::connect(&window, &shell::TMainFm::exited, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
+    QTimer::singleShot((seconds + 1) * 1000, &window, [&window] { window.Exit1Click(); });
     app.exec();
 
     const auto* view = window.tabs().view(0);
