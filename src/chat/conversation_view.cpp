@@ -21,7 +21,6 @@ ConversationView::ConversationView(QWidget* parent) : QTextBrowser(parent)
 {
     setReadOnly(true);
     setUndoRedoEnabled(false);
-    document()->setMaximumBlockCount(MaxLines);
     setOpenLinks(false);
     setOpenExternalLinks(false);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -93,11 +92,26 @@ void ConversationView::appendLines(const QStringList& lines, const QColor& colou
         InsertMarkup(cursor, line, format, markup);
     }
     cursor.endEditBlock();
+    trimOldest();
 
     if (follow)
         bar->setValue(bar->maximum());
     else
         bar->setValue(kept);
+}
+
+void ConversationView::trimOldest()
+{
+    // In batches: taking the first line off a full view at every append would lay
+    // the whole view out again each time.
+    const int excess = document()->blockCount() - MaxLines;
+    if (excess < TrimBatch)
+        return;
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, excess);
+    cursor.removeSelectedText();
+    cursor.endEditBlock();
 }
 
 void ConversationView::clearView()

@@ -18,6 +18,8 @@ public:
     // The most lines a view keeps: the oldest leave it (the log keeps every line),
     // so a long session in a busy channel does not grow without bound.
     static constexpr int MaxLines = 20000;
+    // Lines beyond it leave together once there are this many.
+    static constexpr int TrimBatch = 1000;
 
     explicit ConversationView(QWidget* parent = nullptr);
 
@@ -48,6 +50,8 @@ protected:
     QMimeData* createMimeDataFromSelection() const override;
 
 private:
+    void trimOldest();
+
     ColourCodeMode m_mode = ColourCodeMode::Disabled;
     bool m_smiles = false;
     // Whether the newest lines are in sight. Kept apart from appends because the range

@@ -46,6 +46,7 @@ private slots:
     void emptyListAndClear();
     void markupAndSmiles_data();
     void markupAndSmiles();
+    void oldestLinesLeaveAFullView();
     void followsWhenAtBottom_data();
     void followsWhenAtBottom();
     void keepsPositionWhenScrolledUp();
@@ -168,6 +169,20 @@ void TestConversationView::markupAndSmiles()
     view.selectAll();
     view.copy();
     QCOMPARE(QGuiApplication::clipboard()->text(), copied + u"\n<b>&amp;</b>"_s);
+}
+
+void TestConversationView::oldestLinesLeaveAFullView()
+{
+    ConversationView view;
+    QStringList lines;
+    for (int i = 0; i < ConversationView::MaxLines + ConversationView::TrimBatch; ++i)
+        lines << QString::number(i);
+    view.appendLines(lines, Qt::black);
+    QCOMPARE(view.document()->blockCount(), ConversationView::MaxLines);
+    QCOMPARE(view.document()->firstBlock().text(), QString::number(ConversationView::TrimBatch));
+    view.appendLines({u"newest"_s}, Qt::black); // below the batch: nothing leaves yet
+    QCOMPARE(view.document()->blockCount(), ConversationView::MaxLines + 1);
+    QCOMPARE(view.document()->lastBlock().text(), u"newest"_s);
 }
 
 void TestConversationView::followsWhenAtBottom_data()
