@@ -4,6 +4,7 @@
 #include "chat/conversation_set.h"
 #include "chat/conversation_tabs.h"
 #include "chat/conversation_view.h"
+#include "loopback_window.h"
 #include "net/codec.h"
 #include "net/packets.h"
 #include "shell/main_window.h"
@@ -25,24 +26,11 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QTemporaryDir dir;
-    const quint16 port = quint16(QRandomGenerator::global()->bounded(20000, 60000));
-    const QString ini = dir.filePath(QStringLiteral("Quorvelle.ini"));
-    QFile file(ini);
-    if (!file.open(QIODevice::WriteOnly))
+    bench::LoopbackWindow loopback;
+    if (!loopback.start())
         return 1;
-    file.write(QStringLiteral("[Settings]\nNickName=Me\nUDPPort=%1\nLogsDir=%2/logs/\n"
-                              "UpdateOnPopup=0\n[AddrList]\n127.0.0.1=\n")
-                   .arg(port)
-                   .arg(dir.path())
-                   .toUtf8());
-    file.close();
-
-    settings::SettingsStore store(ini);
-    shell::TMainFm window(store);
-    window.InitMainWindow();
-    window.presence().Hide1Click(); // shown, as a user would watch it
-    app.processEvents();
+    shell::TMainFm& window = *loopback.window;
+    const quint16 port = loopback.port;
 
     net::WireText text("windows-1251");
     net::Packets packets(text);

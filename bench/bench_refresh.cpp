@@ -5,6 +5,7 @@
 // it into the users list, the receive-buffer overflows the kernel counted, and
 // the longest stall.
 #include "chat/chat_session.h"
+#include "loopback_window.h"
 #include "net/codec.h"
 #include "net/packets.h"
 #include "shell/main_window.h"
@@ -53,24 +54,11 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QTemporaryDir dir;
-    const quint16 port = quint16(QRandomGenerator::global()->bounded(20000, 60000));
-    const QString ini = dir.filePath(QStringLiteral("Quorvelle.ini"));
-    QFile file(ini);
-    if (!file.open(QIODevice::WriteOnly))
+    bench::LoopbackWindow loopback;
+    if (!loopback.start())
         return 1;
-    file.write(QStringLiteral("[Settings]\nNickName=Me\nUDPPort=%1\nLogsDir=%2/logs/\n"
-                              "UpdateOnPopup=0\n[AddrList]\n127.0.0.1=\n")
-                   .arg(port)
-                   .arg(dir.path())
-                   .toUtf8());
-    file.close();
-
-    settings::SettingsStore store(ini);
-    shell::TMainFm window(store);
-    window.InitMainWindow();
-    window.presence().Hide1Click(); // shown, as a user would watch it
-    app.processEvents();
+    shell::TMainFm& window = *loopback.window;
+    const quint16 port = loopback.port;
     const presence::UsersRegistry& registry = window.session().net().registry();
 
     // The crowd's answers, framed once up front so the sender does nothing but send.

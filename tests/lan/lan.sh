@@ -122,6 +122,29 @@ lan_count() {
   return 1
 }
 
+# lan_check DESCRIPTION COMMAND...: one check, counted.
+lan_check() {
+  local what=$1; shift
+  if "$@"; then LAN_PASSES=$((LAN_PASSES + 1)); return 0; fi
+  echo "FAIL: $what"
+  LAN_FAILS=$((LAN_FAILS + 1))
+  return 1
+}
+
+# lan_start_desktop_x i: an X server with a tray host on host i, as a desktop
+# with a notification area; exports DISPLAY and QT_QPA_PLATFORM for the program.
+lan_start_desktop_x() {
+  local i=$1
+  DISP=:$((60 + RANDOM % 200))
+  lan_run "$i" Xvfb "$DISP" -noreset -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+  LAN_PIDS+=($!)
+  sleep 1
+  lan_run "$i" env DISPLAY="$DISP" trayer --expand false --width 10 >/dev/null 2>&1 &
+  LAN_PIDS+=($!)
+  sleep 1
+  export DISPLAY="$DISP" QT_QPA_PLATFORM=xcb
+}
+
 # lan_finish: the closing line and the exit code.
 lan_finish() {
   echo "$LAN_PASSES passed, $LAN_FAILS failed"

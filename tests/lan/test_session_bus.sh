@@ -11,30 +11,20 @@ source "$(dirname "$0")/lan.sh"
 for tool in Xvfb trayer xdotool xmessage dbus-daemon dbus-send; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
-check() { # check DESCRIPTION COMMAND...
-  local what=$1; shift
-  if "$@"; then LAN_PASSES=$((LAN_PASSES + 1)); else echo "FAIL: $what"; LAN_FAILS=$((LAN_FAILS + 1)); fi
-}
 
 echo "== the command line"
 help=$(env -u DISPLAY -u QT_QPA_PLATFORM "$QUORVELLE" --help); code=$?
-check "--help" [ "$code" -eq 0 ] && check "--help prints the usage" grep -q '^Usage: quorvelle' <<<"$help"
+lan_check "--help" [ "$code" -eq 0 ] && lan_check "--help prints the usage" grep -q '^Usage: quorvelle' <<<"$help"
 version=$(env -u DISPLAY -u QT_QPA_PLATFORM "$QUORVELLE" --version); code=$?
-check "--version" [ "$code" -eq 0 ] && check "--version prints it" grep -q '^Quorvelle v\.' <<<"$version"
+lan_check "--version" [ "$code" -eq 0 ] && lan_check "--version prints it" grep -q '^Quorvelle v\.' <<<"$version"
 QT_QPA_PLATFORM=offscreen "$QUORVELLE" --bogus >/dev/null 2>&1; code=$?
-check "an unknown option is refused with 2, got $code" [ "$code" -eq 2 ]
+lan_check "an unknown option is refused with 2, got $code" [ "$code" -eq 2 ]
 
 lan_setup 2
 lan_start_peer 2 --nick Bob --trace --broadcast "$LAN_SUBNET.255"
 lan_expect 2 $'#Main\tBob joins the net'
 
-DISP=:$((60 + RANDOM % 200))
-lan_run 1 Xvfb "$DISP" -noreset -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
-LAN_PIDS+=($!)
-sleep 1
-export DISPLAY="$DISP" QT_QPA_PLATFORM=xcb
-lan_run 1 trayer --expand false --width 10 >/dev/null 2>&1 &
-LAN_PIDS+=($!)
+lan_start_desktop_x 1
 read -r DESK_DBUS BUS_PID < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 | paste -sd' ')
 LAN_PIDS+=("$BUS_PID")
 export DESK_DBUS
@@ -55,7 +45,7 @@ sleep 1
 echo "== UpdateUsersList over the session bus"
 DBUS_SESSION_BUS_ADDRESS=$DESK_DBUS dbus-send --session --type=method_call --print-reply \
   --dest=org.halvorenwerk.Quorvelle / org.halvorenwerk.Quorvelle.UpdateUsersList >/dev/null
-check "the bus call is answered" [ $? -eq 0 ]
+lan_check "the bus call is answered" [ $? -eq 0 ]
 sleep 1
 lan_count 2 $'!packet\t/?Desk/0' 2
 
@@ -69,18 +59,18 @@ sleep 0.5
 lan_send 2 'say #Main are you there?'
 sleep 2
 shown=$(lan_run 1 xdotool search --onlyvisible --name '^Quorvelle v\.' | wc -l)
-check "the window pops up" [ "$shown" -ge 1 ]
+lan_check "the window pops up" [ "$shown" -ge 1 ]
 focus=$(lan_run 1 xdotool getwindowfocus)
-check "the keyboard stayed in the other program" [ "$focus" = "$typing" ]
+lan_check "the keyboard stayed in the other program" [ "$focus" = "$typing" ]
 
 echo "== a second start"
 ip netns exec "${LAN_ID}h1" env XDG_CONFIG_HOME="$DESK_DIR/config" XDG_DATA_HOME="$DESK_DIR/data" \
   XDG_RUNTIME_DIR="$DESK_DIR/runtime" DBUS_SESSION_BUS_ADDRESS="$DESK_DBUS" \
   timeout 20 "$QUORVELLE" >/dev/null 2>&1
-check "the second copy ends at once with 0" [ $? -eq 0 ]
+lan_check "the second copy ends at once with 0" [ $? -eq 0 ]
 sleep 1
 focus=$(lan_run 1 xdotool getwindowfocus getwindowname 2>/dev/null)
-check "the running window came forward ($focus)" grep -q '^Quorvelle v\.' <<<"$focus"
+lan_check "the running window came forward ($focus)" grep -q '^Quorvelle v\.' <<<"$focus"
 lan_count 2 $'#Main\tDesk joins the net' 1
 
 kill -TERM "$DESK"
