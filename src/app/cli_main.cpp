@@ -84,7 +84,8 @@ int main(int argc, char* argv[])
         u"A Quorvelle peer without windows. Prints every line it would show as "
         "conversation<TAB>line, and reads commands from standard input: say CONV TEXT, "
         "join #CHANNEL, private NICK, switch CONV, leave CONV, nick NEW, status 0-3, "
-        "subject TEXT, beep NICK, info NICK, refresh, users, tabs, channels, quit."_s);
+        "subject TEXT, beep NICK, info NICK, message NICK TEXT, mass TEXT, refresh, users, tabs, "
+        "channels, quit."_s);
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption nickOption(u"nick"_s, u"Nick name (default: host name)."_s, u"name"_s);

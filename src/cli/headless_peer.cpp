@@ -1,5 +1,8 @@
 #include "cli/headless_peer.h"
 
+#include "messages/message_send.h"
+#include "messages/raw_text.h"
+
 namespace quorvelle::cli {
 
 using namespace Qt::Literals::StringLiterals;
@@ -7,14 +10,17 @@ using namespace Qt::Literals::StringLiterals;
 HeadlessPeer::HeadlessPeer(settings::SessionState& state, const PeerOptions& options,
                            QTextStream& out, QObject* parent)
     : QObject(parent), m_state(state), m_options(options), m_out(out),
-      m_session(state, options.codepage)
+      m_session(state, options.codepage),
+      m_messages(m_session, [this](const messages::IncomingMessage& m) {
+          print({u"!message"_s, m.caption, m.text});
+      })
 {
     // Without a logs directory nothing is logged, date headers included.
     m_session.logs().setDirectory(options.logsDirectory);
     m_session.logs().setEnabled(!options.logsDirectory.isEmpty());
     m_session.output().setView(this);
     net::Sinks& sinks = m_session.sinks();
-    sinks.messages = this;
+    sinks.messages = &m_messages;
     sinks.information = this;
     sinks.channels = this;
     sinks.session = this;
@@ -98,6 +104,13 @@ bool HeadlessPeer::execute(const QString& command)
             actions.Beep(arg, status);
         else
             actions.RequestInfo(arg, status);
+    } else if (verb == u"message" || verb == u"mass") {
+        // Typed on one line; sent, as from the message window, with a final CR LF.
+        const QString typed = verb == u"mass" ? arg : rest;
+        const QString raw = messages::RebuildRawText(typed, {}, {});
+        if (typed.isEmpty() ||
+            !messages::SendMessageText(m_session, verb == u"mass" ? QString() : first, raw))
+            print({u"!error"_s, u"message not sent"_s});
     } else if (verb == u"refresh") {
         actions.RefreshUsersList();
     } else if (verb == u"users") {
@@ -117,11 +130,6 @@ bool HeadlessPeer::execute(const QString& command)
         print({u"!error"_s, u"unknown command "_s + verb});
     }
     return true;
-}
-
-void HeadlessPeer::receiveMessage(const QString& caption, const QString& text)
-{
-    print({u"!message"_s, caption, text});
 }
 
 bool HeadlessPeer::showInformation(const QString& window, const net::InfoReply& r)

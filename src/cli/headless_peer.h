@@ -4,6 +4,7 @@
 // takes simple commands. Scripts, terminals and the multi-host tests use it.
 
 #include "chat/chat_session.h"
+#include "messages/message_receiver.h"
 #include "settings/session_state.h"
 
 #include <QObject>
@@ -23,7 +24,6 @@ struct PeerOptions
 
 class HeadlessPeer : public QObject,
                      private chat::ChatOutputView,
-                     private net::MessageSink,
                      private net::InformationSink,
                      private net::ChannelsSink,
                      private net::SessionSink
@@ -48,7 +48,6 @@ signals:
     void finished();
 
 private:
-    void receiveMessage(const QString& caption, const QString& text) override;
     bool showInformation(const QString& window, const net::InfoReply& reply) override;
     bool channelsWindowOpen() const override { return true; }
     void addCreatedChannels(const QStringList& channels) override;
@@ -64,6 +63,7 @@ private:
     PeerOptions m_options;
     QTextStream& m_out;
     chat::ChatSession m_session;
+    messages::MessageReceiver m_messages;
 };
 
 } // namespace quorvelle::cli

@@ -74,6 +74,18 @@ lan_expect 1 $'#Main\tRobert received an alert beep'
 lan_send 1 'info Carl'
 lan_expect_re 1 $'^!info\tN\tCarl\tSMP\t[0-9]+\\.[0-9]+\\.[0-9]+\\.[0-9]+\t'
 
+echo "== messages, confirmed with the receiver's status"
+lan_send 1 'message Carl hello there'
+lan_expect 3 $'!message\t<- Ann\thello there  '
+lan_expect 3 $'#Main\tMessage from Ann received'
+lan_expect 1 $'#Main\tCarl received the message in Normal mode'
+lan_send 3 'mass all hands'
+lan_expect 1 $'!message\t<= Carl\tall hands  '
+lan_expect 2 $'!message\t<= Carl\tall hands  '
+lan_expect 3 $'#Main\tAnn received the message in Away mode'
+lan_expect 3 $'#Main\tRobert received the message in Normal mode'
+lan_count 3 $'!message\t<= Carl\tall hands  ' 0
+
 echo "== leaving"
 lan_send 2 quit
 lan_expect 1 $'Robert\tRobert leaves the chat'
