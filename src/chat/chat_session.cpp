@@ -19,7 +19,6 @@ ChatSession::ChatSession(settings::SessionState& state, const QByteArray& codepa
                                          settings::WindowCaption(), std::move(clock))
 {
     m_net.sinks().conversations = this;
-    m_net.sinks().messages = this;
 }
 
 bool ChatSession::open(quint16 port, const QStringList& addrList)
@@ -82,13 +81,7 @@ QStringList ChatSession::conversationNames() const
 void ChatSession::renameConversation(const QString& from, const QString& to)
 {
     m_conversations.renameConversation(from, to);
-}
-
-void ChatSession::receiveMessage(const QString& caption, const QString& text)
-{
-    m_output.AddChatLine(net::ChatLine{
-        net::MainConversation, QString(), caption + u": "_s + text, net::LineColour::ReceiveMessage,
-        false, m_state.switches.SystemStrings, true, m_state.switches.HintTray});
+    emit peerRenamed(from, to);
 }
 
 } // namespace quorvelle::chat

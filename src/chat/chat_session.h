@@ -4,7 +4,7 @@
 // line output, put together once for the desktop program and the headless peer.
 // It is the conversations' sink itself; the other sinks (messages, information,
 // channels, sounds, the nick and subject) are plugged in by the parts that own
-// them. Until a message window is plugged in, messages show in #Main.
+// them.
 
 #include "chat/chat_output.h"
 #include "chat/conversation_set.h"
@@ -16,7 +16,7 @@
 
 namespace quorvelle::chat {
 
-class ChatSession : public QObject, private net::ConversationSink, private net::MessageSink
+class ChatSession : public QObject, private net::ConversationSink
 {
     Q_OBJECT
 
@@ -50,14 +50,16 @@ public:
     bool Leave();
     bool leaving() const { return m_leaving; }
 
+signals:
+    // A peer took another nick: windows that name it follow.
+    void peerRenamed(const QString& from, const QString& to);
+
 private:
     // ConversationSink
     void addChatLine(const net::ChatLine& line) override;
     bool conversationExists(const QString& name) const override;
     QStringList conversationNames() const override;
     void renameConversation(const QString& from, const QString& to) override;
-    // MessageSink
-    void receiveMessage(const QString& caption, const QString& text) override;
 
     settings::SessionState& m_state;
     net::NetSession m_net;

@@ -155,7 +155,7 @@ MainMenu::MainMenu(QWidget* window, settings::Switches& switchState)
     // Shown for completeness; their windows arrive later.
     for (QAction* later : {Messages1, SoundEvents1, FilesQueue2, Colors1, Defaultcolors1,
                            DefaultState1, MnSubj, MnSubjMin, MnNick, MnNickMin, MnUsers, MnUsersMin,
-                           LeftPlace, Channels1, MessMenu, SendFile1, MassMessage1, FilesQueue1})
+                           LeftPlace, Channels1, SendFile1, FilesQueue1})
         later->setEnabled(false);
 }
 

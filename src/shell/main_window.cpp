@@ -8,6 +8,7 @@
 #include "chat/fix_selection.h"
 #include "chat/input_line.h"
 #include "chat/tab_commands.h"
+#include "messages/message_windows.h"
 #include "settings/program_info.h"
 #include "shell/configuration_commands.h"
 #include "shell/identity_boxes.h"
@@ -59,6 +60,18 @@ TMainFm::TMainFm(settings::SettingsStore& store, QWidget* parent)
     m_presence = new WindowPresence(this, ui.reEdit, *m_menu, *m_session);
     m_layout = new WindowLayout(this, ui, *m_menu, *m_tabs, m_state.switches);
     m_configuration = new ConfigurationCommands(this, *m_menu, *m_session);
+    m_messages = new messages::MessageWindows(
+        *m_session,
+        [this] {
+            messages::MessageLook look;
+            look.font = m_layout->mainFont();
+            look.mode = m_tabs->colourCodeMode();
+            look.smiles = m_state.switches.ShowSmiles;
+            look.macro = [this](int n) { return m_input->macros().value(n - 1); };
+            return look;
+        },
+        m_layout->state().message, this);
+    m_session->sinks().messages = &m_messages->sink();
 
     // The window's shortcuts win over the text boxes' own keys; the boxes share
     // macro, layout and users-list keys and the edit menu; a double-clicked word
@@ -97,6 +110,22 @@ TMainFm::TMainFm(settings::SettingsStore& store, QWidget* parent)
     connect(m_users, &UsersActions::hideRequested, presence, &WindowPresence::Hide1Click);
     connect(m_boxes, &IdentityBoxes::finished, presence, &WindowPresence::FocusInputLine);
     connect(m_users, &UsersActions::focusInputLine, presence, &WindowPresence::FocusInputLine);
+    connect(m_users, &UsersActions::messageRequested, m_messages,
+            &messages::MessageWindows::MessMenuClick);
+    connect(m_users, &UsersActions::massMessageRequested, m_messages,
+            &messages::MessageWindows::MassMessage1Click);
+    connect(m_session.get(), &chat::ChatSession::peerRenamed, m_messages,
+            &messages::MessageWindows::followRename);
+    connect(m_messages, &messages::MessageWindows::conversationRequested, this,
+            [this](const QString& name) {
+                // A message window's way to a conversation: the tab, else a new chat.
+                chat::ConversationSet& conversations = m_session->conversations();
+                if (conversations.exists(name))
+                    conversations.TabControl1Change(conversations.TabIndexOf(name));
+                else if (!name.startsWith(u'#'))
+                    m_session->OpenForUser(name);
+                m_presence->ShowAsked();
+            });
     connect(m_tabCommands, &chat::TabCommands::exitRequested, this, &TMainFm::Exit1Click);
     connect(m_menu->Exit1, &QAction::triggered, this, &TMainFm::Exit1Click);
     connect(m_menu->About1, &QAction::triggered, this, [this] {
@@ -110,8 +139,9 @@ TMainFm::~TMainFm()
 {
     // The parts and the widgets go while the session they use is still there: a
     // widget that dies with the focus still tells its filters.
-    for (QObject* part : std::initializer_list<QObject*>{m_configuration, m_layout, m_presence,
-                                                         m_users, m_boxes, m_input, m_tabCommands})
+    for (QObject* part :
+         std::initializer_list<QObject*>{m_messages, m_configuration, m_layout, m_presence, m_users,
+                                         m_boxes, m_input, m_tabCommands})
         delete part;
     delete centralWidget();
 }
@@ -132,6 +162,7 @@ void TMainFm::InitMainWindow()
     m_boxes->subjectChanged();
     m_presence->load(s);
     m_configuration->load(s);
+    m_messages->load(s);
     m_input->load(s);
     m_layout->load(s);
     m_users->load(s);

@@ -5,7 +5,7 @@
 //  - conversations: ConversationTabs (views), TabCommands, InputLine (chat/)
 //  - nick and subject: IdentityBoxes, the session sink
 //  - users list: UsersActions (messageRequested / massMessageRequested go to the
-//    message windows)
+//    message windows, MessageWindows, which is also the session's message sink)
 //  - hide, show, status, tray, hot key: WindowPresence
 //  - boxes, sizes, font: WindowLayout
 //  - connection and directories: ConfigurationCommands
@@ -24,6 +24,10 @@ class ConversationTabs;
 class InputLine;
 class TabCommands;
 } // namespace quorvelle::chat
+
+namespace quorvelle::messages {
+class MessageWindows;
+}
 
 namespace quorvelle::shell {
 
@@ -77,6 +81,7 @@ private:
     WindowPresence* m_presence;
     WindowLayout* m_layout;
     ConfigurationCommands* m_configuration;
+    messages::MessageWindows* m_messages;
 };
 
 } // namespace quorvelle::shell

@@ -37,11 +37,11 @@ UsersActions::UsersActions(TUsersList* list, QGroupBox* box, QToolButton* refres
     connect(m_menu.userPopup(), &QMenu::aboutToShow, this, &UsersActions::UserPopupPopup);
     connect(list, &TUsersList::escapePressed, this, &UsersActions::hideRequested);
     connect(list, &TUsersList::messageRequested, this, &UsersActions::MessMenuClick);
-    connect(list, &TUsersList::massMessageRequested, this, &UsersActions::massMessageRequested);
+    connect(list, &TUsersList::massMessageRequested, this, &UsersActions::MassMessage1Click);
     for (QAction* item : {menu.MessMenu, menu.MessTwin})
         connect(item, &QAction::triggered, this, &UsersActions::MessMenuClick);
     for (QAction* item : {menu.MassMessage1, menu.MassTwin})
-        connect(item, &QAction::triggered, this, &UsersActions::massMessageRequested);
+        connect(item, &QAction::triggered, this, &UsersActions::MassMessage1Click);
     // While the list has the focus, Enter opens the private chat.
     connect(list, &TUsersList::focusChanged, this, [this](bool focused) {
         const bool enter = focused && m_session.net().registry().count() > 0;
@@ -80,13 +80,21 @@ void UsersActions::UserPopupPopup()
     m_menu.Beep1->setEnabled(on.beep);
     m_menu.SayNick1->setEnabled(on.sayNick);
     m_menu.RequestINFO1->setEnabled(on.info);
-    // Message, mass message, files: enabled by the windows that take them.
+    m_menu.MessMenu->setEnabled(on.message);
+    m_menu.MassMessage1->setEnabled(on.mass);
+    // Files: enabled by the window that takes them.
 }
 
 void UsersActions::MessMenuClick()
 {
     if (m_list->EnsureUserSelected() && !presence::IsOffline(m_list->selectedStatus()))
         emit messageRequested(m_list->selectedNick());
+}
+
+void UsersActions::MassMessage1Click()
+{
+    if (m_list->EnsureUserSelected())
+        emit massMessageRequested();
 }
 
 void UsersActions::Chat1Click()

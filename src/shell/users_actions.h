@@ -46,6 +46,7 @@ signals:
 private:
     void UserPopupPopup();
     void MessMenuClick();
+    void MassMessage1Click();
     void Chat1Click();
     void Beep1Click();
     void RequestINFO1Click();

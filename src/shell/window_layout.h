@@ -38,6 +38,7 @@ public:
     void save(settings::Settings& settings);
 
     const LayoutState& state() const { return m_state; }
+    LayoutState& state() { return m_state; }
     const QFont& mainFont() const { return m_mainFont; }
     void ApplyMainFont(const QFont& font);
 

@@ -62,6 +62,11 @@ if [ -n "$SHOT" ] && [ "$QT_QPA_PLATFORM" = xcb ]; then
   lan_run 1 env DISPLAY=:57 import -window root "$SHOT" && echo "screenshot: $SHOT"
 fi
 
+echo "== a message pops up and is confirmed"
+lan_send 3 'message Desk are you there'
+lan_expect 3 $'#Main\tDesk received the message in Normal mode'
+check_log_re 'Messages.log' '^are you there'
+
 echo "== SIGTERM"
 kill -TERM "$DESK"
 code=0

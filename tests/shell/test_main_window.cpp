@@ -2,6 +2,8 @@
 #include "chat/conversation_tabs.h"
 #include "chat/conversation_view.h"
 #include "chat/edit_menus.h"
+#include "messages/message_window.h"
+#include "messages/message_windows.h"
 #include "net/codec.h"
 #include "shell/main_menu.h"
 #include "shell/main_window.h"
@@ -18,6 +20,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QUdpSocket>
 
 using namespace quorvelle;
@@ -82,6 +85,9 @@ private slots:
     void pageKeysScrollTheConversation();
     void inputLineKeys();
     void macrosColoursAndUsersKeys();
+    void messagesPopUpConfirmedAndArchived();
+    void quotedReplyKeepsCodes();
+    void aFloodOfMessagesOpensFewWindows();
 
 private:
     void feed(const QByteArray& packet);
@@ -425,6 +431,83 @@ void TestMainWindow::macrosColoursAndUsersKeys()
     QCOMPARE(ui.UsersList->selectedRow(), ui.UsersList->model()->rowCount() - 1);
     QTest::keyClick(ui.reEdit, Qt::Key_Down, Qt::ControlModifier); // and back
     QCOMPARE(ui.UsersList->selectedRow(), 0);
+}
+
+namespace {
+
+QList<messages::TMessFm*> MessageWindows()
+{
+    QList<messages::TMessFm*> found;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* m = qobject_cast<messages::TMessFm*>(w); m && m->isVisible())
+            found << m;
+    return found;
+}
+
+} // namespace
+
+void TestMainWindow::messagesPopUpConfirmedAndArchived()
+{
+    feed("/@Bob/0");
+    m_early->take(3);
+    Listener late(m_port); // bound last: unicasts to this host arrive here
+    feed("/%Bob//%Me/^hi^ there\r\n");
+    feed("/*Bob/to all\r\n");
+    QCOMPARE(late.take(2), (QList<QByteArray>{"/MMe//MBob/0", "/MMe//MBob/0"}));
+    QTRY_COMPARE(MessageWindows().size(), 2);
+    QStringList captions;
+    for (auto* w : MessageWindows())
+        captions << w->windowTitle();
+    captions.sort();
+    QCOMPARE(captions, (QStringList{u"<- Bob"_s, u"<= Bob"_s}));
+    QVERIFY(viewText(u"#Main"_s).contains(u"Message from Bob received"_s));
+    QVERIFY(viewText(u"#Main"_s).contains(u"Mass Message from Bob received"_s));
+    const QByteArray archive = logFile(u"Messages.log"_s);
+    QVERIFY(archive.contains("*<*\r\n"));
+    QVERIFY(archive.contains("\r\nBob\r\nMe\r\n^hi^ there\r\n"));
+    QVERIFY(archive.contains("\r\nBob\r\nAll\r\nto all\r\n"));
+    for (auto* w : MessageWindows())
+        w->close();
+
+    // Offline: nothing at all.
+    m_window->menu().status[3]->trigger();
+    late.take(0);
+    feed("/%Bob//%Me/second");
+    QCOMPARE(late.take(0).size(), 0);
+    QCOMPARE(MessageWindows().size(), 0);
+}
+
+void TestMainWindow::quotedReplyKeepsCodes()
+{
+    feed("/@Bob/0");
+    feed("/%Bob//%Me/^olive^ line\r\nplain\r\n");
+    QTRY_COMPARE(MessageWindows().size(), 1);
+    messages::TMessFm* w = MessageWindows().first();
+    w->BitBtn7Click(); // Quote
+    QCOMPARE(w->windowTitle(), u"-> Bob"_s);
+    auto* text = w->findChild<QTextBrowser*>(u"RichMess"_s);
+    QTextCursor end = text->textCursor();
+    end.movePosition(QTextCursor::End);
+    end.insertText(u"answer"_s);
+    Listener late(m_port);
+    m_early->take(0);
+    w->BitBtn1Click(); // Send: the unchanged quoted lines keep their codes
+    const QList<QByteArray> sent = late.take(1);
+    QVERIFY2(sent.contains("/%Me//%Bob/>^olive^ line\r\n>plain\r\nanswer\r\n"),
+             sent.join(" | ").constData());
+    QTRY_COMPARE(MessageWindows().size(), 0);
+}
+
+void TestMainWindow::aFloodOfMessagesOpensFewWindows()
+{
+    feed("/@Bob/0");
+    for (int i = 0; i < 200; ++i)
+        feed("/%Bob//%Me/note " + QByteArray::number(i));
+    QTRY_COMPARE(MessageWindows().size(), messages::MessageWindows::MaxOpenPerSender);
+    MessageWindows().first()->close(); // a held-back message takes its place
+    QTRY_COMPARE(MessageWindows().size(), messages::MessageWindows::MaxOpenPerSender);
+    for (auto* w : MessageWindows())
+        w->close();
 }
 
 QTEST_MAIN(TestMainWindow)

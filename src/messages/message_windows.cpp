@@ -1,0 +1,141 @@
+#include "messages/message_windows.h"
+
+#include "chat/chat_session.h"
+#include "chat/colour_value.h"
+#include "messages/message_send.h"
+#include "settings/settings.h"
+
+#include <QApplication>
+#include <QEvent>
+
+namespace quorvelle::messages {
+
+MessageWindows::MessageWindows(chat::ChatSession& session, std::function<MessageLook()> look,
+                               QSize& size, QObject* parent)
+    : QObject(parent), m_session(session), m_look(std::move(look)), m_size(size),
+      m_receiver(session, [this](const IncomingMessage& message) { show(message); })
+{}
+
+void MessageWindows::load(const settings::Settings& s)
+{
+    namespace key = settings::key;
+    m_background = chat::ToQColor(s.number(key::MessageBrush));
+    m_doubleQuote = chat::ToQColor(s.number(key::MessStrFont.at(1)));
+    m_singleQuote = chat::ToQColor(s.number(key::MessStrFont.at(2)));
+    m_text = chat::ToQColor(s.number(key::MessStrFont.at(3)));
+}
+
+MessageLook MessageWindows::look() const
+{
+    MessageLook look = m_look();
+    look.background = m_background;
+    look.doubleQuote = m_doubleQuote;
+    look.singleQuote = m_singleQuote;
+    look.text = m_text;
+    return look;
+}
+
+int MessageWindows::openReceived() const
+{
+    int open = 0;
+    for (const auto& w : m_received)
+        open += w ? 1 : 0;
+    return open;
+}
+
+bool MessageWindows::fits(const QString& sender) const
+{
+    int fromSender = 0;
+    for (const auto& w : m_received)
+        if (w && w->nick() == sender && !w->composing())
+            ++fromSender;
+    return openReceived() < MaxOpen && fromSender < MaxOpenPerSender;
+}
+
+void MessageWindows::show(const IncomingMessage& message)
+{
+    if (fits(message.sender))
+        open(message);
+    else
+        m_held.append(message);
+}
+
+void MessageWindows::open(const IncomingMessage& message)
+{
+    TMessFm* w =
+        TMessFm::NewIncomingMessage(message.caption, message.text, message.received, look());
+    adopt(w);
+    m_received.append(w);
+    connect(w, &QObject::destroyed, this, &MessageWindows::showNextHeld, Qt::QueuedConnection);
+    // In DND it waits minimised; a message window the user types in keeps the
+    // keyboard; otherwise the message comes to the front.
+    const bool typingInMessage = qobject_cast<TMessFm*>(QApplication::activeWindow()) != nullptr;
+    if (m_session.state().MyStatus == presence::Status::DND) {
+        w->setAttribute(Qt::WA_ShowWithoutActivating);
+        w->showMinimized();
+    } else if (typingInMessage) {
+        w->setAttribute(Qt::WA_ShowWithoutActivating);
+        w->show();
+    } else {
+        w->show();
+        w->raise();
+        w->activateWindow();
+    }
+}
+
+void MessageWindows::showNextHeld()
+{
+    for (qsizetype i = 0; i < m_held.size(); ++i) {
+        if (fits(m_held[i].sender)) {
+            open(m_held.takeAt(i));
+            return;
+        }
+    }
+}
+
+void MessageWindows::MessMenuClick(const QString& nick)
+{
+    TMessFm* w = TMessFm::NewOutgoingMessage(nick, look());
+    adopt(w);
+    w->show();
+    w->activateWindow();
+}
+
+void MessageWindows::MassMessage1Click()
+{
+    MessMenuClick(QString());
+}
+
+void MessageWindows::followRename(const QString& from, const QString& to)
+{
+    for (const auto& w : m_windows)
+        if (w)
+            w->followRename(from, to);
+}
+
+void MessageWindows::adopt(TMessFm* window)
+{
+    m_windows.removeAll(nullptr);
+    m_received.removeAll(nullptr);
+    m_windows.append(window);
+    window->resize(m_size);
+    window->installEventFilter(this);
+    connect(window, &TMessFm::sendRequested, this,
+            [this](const QString& nick, const QString& raw, bool* accepted) {
+                *accepted = SendMessageText(m_session, nick, raw);
+            });
+    connect(window, &TMessFm::conversationRequested, this, &MessageWindows::conversationRequested);
+}
+
+bool MessageWindows::eventFilter(QObject* watched, QEvent* event)
+{
+    // Every later message window opens at the size the user last gave one.
+    if (event->type() == QEvent::Resize) {
+        auto* w = static_cast<QWidget*>(watched);
+        if (w->isVisible() && !w->isMaximized() && !w->isMinimized())
+            m_size = w->size();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace quorvelle::messages
