@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QScreen>
 
 namespace quorvelle::messages {
 
@@ -119,6 +120,8 @@ void MessageWindows::adopt(TMessFm* window)
     m_received.removeAll(nullptr);
     m_windows.append(window);
     window->resize(m_size);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window->move(screen->availableGeometry().center() - window->rect().center());
     window->installEventFilter(this);
     connect(window, &TMessFm::sendRequested, this,
             [this](const QString& nick, const QString& raw, bool* accepted) {
