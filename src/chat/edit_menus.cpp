@@ -83,7 +83,8 @@ EditMenus::EditMenus(QWidget* window, InputLine& input, shell::MainMenu& mainMen
     connect(&input, &InputLine::keyModeChanged, this, showKeys);
     // The menu's shortcuts are the input line's keys, taken there; here they only show.
     for (QAction* item : p->actions())
-        item->setShortcutContext(Qt::WidgetShortcut);
+        if (item != mainMenu.ClearChat) // the window's own, working everywhere in it
+            item->setShortcutContext(Qt::WidgetShortcut);
     connect(p, &QMenu::aboutToShow, this, [this] {
         const bool typed = !m_input.text().isEmpty();
         m_sendLine->setVisible(typed);

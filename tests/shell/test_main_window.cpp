@@ -395,6 +395,10 @@ void TestMainWindow::inputLineKeys()
     QTest::keyClick(line, Qt::Key_Return, Qt::ControlModifier);
     QCOMPARE(m_early->take(1), QList<QByteArray>{"/#Me//##Main/a\nb"});
 
+    QTest::keyClick(line, Qt::Key_Escape, Qt::ShiftModifier); // Clear Chat, from the line too
+    QTRY_COMPARE(viewText(u"#Main"_s).split(u'\n').size(), 1);
+    QVERIFY(viewText(u"#Main"_s).endsWith(u"Window cleared"_s));
+
     line->setPlainText(u"x"_s);
     QTest::keyClick(line, Qt::Key_Escape); // empties
     QCOMPARE(line->toPlainText(), QString());
