@@ -9,6 +9,7 @@
 #include "chat/input_line.h"
 #include "chat/tab_commands.h"
 #include "messages/message_windows.h"
+#include "messages/user_info_window.h"
 #include "settings/program_info.h"
 #include "shell/configuration_commands.h"
 #include "shell/identity_boxes.h"
@@ -72,6 +73,8 @@ TMainFm::TMainFm(settings::SettingsStore& store, QWidget* parent)
         },
         m_layout->state().message, this);
     m_session->sinks().messages = &m_messages->sink();
+    m_information = new messages::UserInfoWindowSet(*m_session, this);
+    m_session->sinks().information = m_information;
 
     // The window's shortcuts win over the text boxes' own keys; the boxes share
     // macro, layout and users-list keys and the edit menu; a double-clicked word
@@ -116,6 +119,10 @@ TMainFm::TMainFm(settings::SettingsStore& store, QWidget* parent)
             &messages::MessageWindows::MassMessage1Click);
     connect(m_session.get(), &chat::ChatSession::peerRenamed, m_messages,
             &messages::MessageWindows::followRename);
+    connect(m_users, &UsersActions::informationRequested, m_information,
+            &messages::UserInfoWindowSet::RequestINFO1Click);
+    connect(m_session.get(), &chat::ChatSession::peerRenamed, m_information,
+            &messages::UserInfoWindowSet::followRename);
     connect(m_messages, &messages::MessageWindows::conversationRequested, this,
             [this](const QString& name) {
                 // A message window's way to a conversation: the tab, else a new chat.
@@ -140,8 +147,8 @@ TMainFm::~TMainFm()
     // The parts and the widgets go while the session they use is still there: a
     // widget that dies with the focus still tells its filters.
     for (QObject* part :
-         std::initializer_list<QObject*>{m_messages, m_configuration, m_layout, m_presence, m_users,
-                                         m_boxes, m_input, m_tabCommands})
+         std::initializer_list<QObject*>{m_information, m_messages, m_configuration, m_layout,
+                                         m_presence, m_users, m_boxes, m_input, m_tabCommands})
         delete part;
     delete centralWidget();
 }

@@ -5,7 +5,9 @@
 //  - conversations: ConversationTabs (views), TabCommands, InputLine (chat/)
 //  - nick and subject: IdentityBoxes, the session sink
 //  - users list: UsersActions (messageRequested / massMessageRequested go to the
-//    message windows, MessageWindows, which is also the session's message sink)
+//    message windows, MessageWindows, which is also the session's message sink;
+//    informationRequested to the information windows, UserInfoWindowSet, the
+//    information sink)
 //  - hide, show, status, tray, hot key: WindowPresence
 //  - boxes, sizes, font: WindowLayout
 //  - connection and directories: ConfigurationCommands
@@ -27,7 +29,8 @@ class TabCommands;
 
 namespace quorvelle::messages {
 class MessageWindows;
-}
+class UserInfoWindowSet;
+} // namespace quorvelle::messages
 
 namespace quorvelle::shell {
 
@@ -82,6 +85,7 @@ private:
     WindowLayout* m_layout;
     ConfigurationCommands* m_configuration;
     messages::MessageWindows* m_messages;
+    messages::UserInfoWindowSet* m_information;
 };
 
 } // namespace quorvelle::shell

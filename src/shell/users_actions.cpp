@@ -117,7 +117,7 @@ void UsersActions::Beep1Click()
 void UsersActions::RequestINFO1Click()
 {
     if (m_list->EnsureUserSelected())
-        m_session.actions().RequestInfo(m_list->selectedNick(), m_list->selectedStatus());
+        emit informationRequested(m_list->selectedNick(), m_list->selectedStatus());
 }
 
 void UsersActions::SayNick1Click()

@@ -40,6 +40,8 @@ signals:
     // For the message windows: a message to the selected user, or to everybody.
     void messageRequested(const QString& nick);
     void massMessageRequested();
+    // For the information windows: "Request INFO" on the selected user.
+    void informationRequested(const QString& nick, QChar status);
     void hideRequested();
     void focusInputLine();
 

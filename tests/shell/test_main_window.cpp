@@ -13,8 +13,10 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QLabel>
 #include <QNetworkDatagram>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -88,6 +90,7 @@ private slots:
     void messagesPopUpConfirmedAndArchived();
     void quotedReplyKeepsCodes();
     void aFloodOfMessagesOpensFewWindows();
+    void informationWindows();
 
 private:
     void feed(const QByteArray& packet);
@@ -512,6 +515,34 @@ void TestMainWindow::aFloodOfMessagesOpensFewWindows()
     QTRY_COMPARE(MessageWindows().size(), messages::MessageWindows::MaxOpenPerSender);
     for (auto* w : MessageWindows())
         w->close();
+}
+
+void TestMainWindow::informationWindows()
+{
+    feed("/@Bob/0");
+    feed("/iBob//iMe//iN//iSMP//i9.9.9.9//iPC//i50//i2048//ibash/t/i/tle");
+    feed("/iBob//iMe//i7//iSMP//i9.9.9.9//iPC//i51//i2048//ibash/other"); // no window 7
+    QWidget* info = nullptr;
+    int windows = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == u"TUserInfoFm"_s && w->isVisible()) {
+            info = w;
+            ++windows;
+        }
+    QCOMPARE(windows, 1);
+    QCOMPARE(info->windowTitle(), u"Bob Info"_s);
+    QStringList shown;
+    for (auto* label : info->findChildren<QLabel*>())
+        shown << label->text();
+    QVERIFY(shown.contains(u"Using: Quorvelle  v.9.9.9.9"_s));
+    QVERIFY(shown.contains(u"50 %"_s));
+    QVERIFY(shown.contains(u"2048 Kb"_s));
+    Listener late(m_port);
+    m_early->take(0);
+    QTest::mouseClick(info->findChild<QPushButton*>(u"BitBtn2"_s), Qt::LeftButton); // Refresh
+    const QList<QByteArray> asked = late.take(1);
+    QVERIFY2(asked.contains("/IMe//IBob//I0/SMP"), asked.join(" | ").constData());
+    info->close();
 }
 
 QTEST_MAIN(TestMainWindow)
