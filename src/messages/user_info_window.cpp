@@ -53,19 +53,8 @@ TUserInfoFm::TUserInfoFm()
     ChatLab->setAlignment(Qt::AlignCenter);
     ChatLab->setTextFormat(Qt::PlainText);
 
-    SysBox = new QGroupBox(u" System: "_s, this);
-    auto* sys = new QGridLayout(SysBox);
-    sys->addWidget(Caption(u"- = User = -"_s, SysBox), 0, 0);
-    sys->addWidget(Caption(u"- = Computer = -"_s, SysBox), 0, 1);
-    sys->addWidget(SysLab1 = Value(SysBox), 1, 0);
-    sys->addWidget(SysLab0 = Value(SysBox), 1, 1);
-
-    MemBox = new QGroupBox(u" Memory: "_s, this);
-    auto* mem = new QGridLayout(MemBox);
-    mem->addWidget(Caption(u"- = Used = -"_s, MemBox), 0, 0);
-    mem->addWidget(Caption(u"- = Total = -"_s, MemBox), 0, 1);
-    mem->addWidget(MemLab0 = Value(MemBox), 1, 0);
-    mem->addWidget(MemLab1 = Value(MemBox), 1, 1);
+    SysBox = TwoValues(u" System: "_s, u"- = User = -"_s, u"- = Computer = -"_s, SysLab1, SysLab0);
+    MemBox = TwoValues(u" Memory: "_s, u"- = Used = -"_s, u"- = Total = -"_s, MemLab0, MemLab1);
 
     ProgBox = new QGroupBox(u" Active Program: "_s, this);
     auto* prog = new QGridLayout(ProgBox);
@@ -91,6 +80,18 @@ TUserInfoFm::TUserInfoFm()
     layout->addWidget(ProgBox);
     layout->addLayout(buttons);
     resize(218, 225);
+}
+
+QGroupBox* TUserInfoFm::TwoValues(const QString& title, const QString& left, const QString& right,
+                                  QLabel*& leftValue, QLabel*& rightValue)
+{
+    auto* box = new QGroupBox(title, this);
+    auto* grid = new QGridLayout(box);
+    grid->addWidget(Caption(left, box), 0, 0);
+    grid->addWidget(Caption(right, box), 0, 1);
+    grid->addWidget(leftValue = Value(box), 1, 0);
+    grid->addWidget(rightValue = Value(box), 1, 1);
+    return box;
 }
 
 void TUserInfoFm::show(const UserInfoView& view)

@@ -37,6 +37,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // A group of two captioned values side by side.
+    QGroupBox* TwoValues(const QString& title, const QString& left, const QString& right,
+                         QLabel*& leftValue, QLabel*& rightValue);
+
     QLabel* ChatLab;
     QGroupBox* SysBox;
     QGroupBox* MemBox;

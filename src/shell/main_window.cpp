@@ -126,10 +126,7 @@ TMainFm::TMainFm(settings::SettingsStore& store, QWidget* parent)
     connect(m_messages, &messages::MessageWindows::conversationRequested, this,
             [this](const QString& name) {
                 // A message window's way to a conversation: the tab, else a new chat.
-                chat::ConversationSet& conversations = m_session->conversations();
-                if (conversations.exists(name))
-                    conversations.TabControl1Change(conversations.TabIndexOf(name));
-                else if (!name.startsWith(u'#'))
+                if (m_session->conversations().exists(name) || !name.startsWith(u'#'))
                     m_session->OpenForUser(name);
                 m_presence->ShowAsked();
             });
