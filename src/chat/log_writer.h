@@ -18,6 +18,7 @@ public:
 
     // The directory ends with a separator, or is empty (the current directory).
     const QString& directory() const { return m_directory; }
+    const net::WireText& text() const { return m_text; }
     void setDirectory(const QString& directory) { m_directory = directory; }
 
     // A writer that writes nothing (a peer started without logs).

@@ -50,7 +50,7 @@ void AppendArchiveRecord(const chat::LogWriter& writer, const ArchiveRecord& rec
 
 QList<ArchiveRecord>
 ReadArchive(QByteArrayView file, const net::WireText& text,
-            const std::function<void(qsizetype done, qsizetype total)>& progress)
+            const std::function<bool(qsizetype done, qsizetype total)>& progress)
 {
     // Decoded whole, then split: CR and LF are never part of a multi-byte character in
     // the code pages we offer, and one decoder run is far cheaper than one per line.
@@ -66,10 +66,7 @@ ReadArchive(QByteArrayView file, const net::WireText& text,
         ++done;
         return lines.next();
     };
-    const auto report = [&] {
-        if (progress)
-            progress(done, total);
-    };
+    const auto goOn = [&] { return !progress || progress(done, total); };
 
     QList<ArchiveRecord> records;
     records.reserve(std::min(markers, total / 4 + 1));
@@ -92,7 +89,8 @@ ReadArchive(QByteArrayView file, const net::WireText& text,
         record.dateTime = Shared(header[0], previous.dateTime);
         record.sender = Shared(header[1], previous.sender);
         record.recipient = Shared(header[2], previous.recipient);
-        report();
+        if (!goOn())
+            return records;
 
         atMarker = false;
         while (!lines.atEnd()) {
@@ -106,7 +104,8 @@ ReadArchive(QByteArrayView file, const net::WireText& text,
                 record.text += u"\r\n";
                 record.text += line;
             }
-            report();
+            if (!goOn())
+                break;
         }
         // The empty line that closes every record.
         if (record.text.size() > 1 && record.text.endsWith(u'\n'))

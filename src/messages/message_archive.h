@@ -63,9 +63,10 @@ void AppendArchiveRecord(const chat::LogWriter& writer, const ArchiveRecord& rec
 // empty lines and the one empty line that closes each record; a header cut short by
 // the end of the file ends the list. Anything else is taken as it stands, in time and
 // memory linear in the file. progress, if given, hears (lines read, lines in the file)
-// after each header and each text line.
+// after each header and each text line; when it answers false the reading stops and
+// the records read so far are returned.
 QList<ArchiveRecord>
 ReadArchive(QByteArrayView file, const net::WireText& text,
-            const std::function<void(qsizetype done, qsizetype total)>& progress = {});
+            const std::function<bool(qsizetype done, qsizetype total)>& progress = {});
 
 } // namespace quorvelle::messages

@@ -96,13 +96,13 @@ TMessFm* TMessFm::NewOutgoingMessage(const QString& nick, const MessageLook& loo
 }
 
 TMessFm* TMessFm::NewIncomingMessage(const QString& caption, const QString& rawText,
-                                     const QDateTime& received, const MessageLook& look)
+                                     const QString& date, const QString& time,
+                                     const MessageLook& look)
 {
     auto* w = new TMessFm(look);
     w->setWindowTitle(caption);
     w->setComposing(false, false);
-    w->GroupBox1->setTitle(u" ["_s + received.toString(u"dd.MM.yyyy"_s) + u" - "_s +
-                           received.toString(u"HH:mm:ss"_s) + u"] Incoming text: "_s);
+    w->GroupBox1->setTitle(u" ["_s + date + u" - "_s + time + u"] Incoming text: "_s);
     w->setRawText(rawText);
     w->BitBtn7->setFocus();
     return w;
@@ -120,7 +120,8 @@ bool TMessFm::composing() const
 
 bool TMessFm::mass() const
 {
-    return windowTitle().size() > 1 && windowTitle()[1] == u'=';
+    // "=> ..." composing to everybody, "<= nick" received from one.
+    return windowTitle().startsWith(u"=>"_s) || windowTitle().startsWith(u"<="_s);
 }
 
 void TMessFm::followRename(const QString& from, const QString& to)
@@ -151,7 +152,8 @@ void TMessFm::setRawText(const QString& rawText)
 {
     m_rawText = rawText;
     RichMess->clear();
-    ShowMessageText(rawText);
+    // Kept so that a reopened text sent again keeps the codes of its unchanged lines.
+    m_shownText = ShowMessageText(rawText);
 }
 
 QString TMessFm::ShowMessageText(const QString& text)

@@ -42,9 +42,11 @@ public:
 
     // Compose mode: a message to the nick, or to everybody for an empty nick.
     static TMessFm* NewOutgoingMessage(const QString& nick, const MessageLook& look);
-    // Display mode: a received message; caption "<- nick" or "<= nick".
+    // Display mode: a received message; caption "<- nick" or "<= nick". The date and
+    // time are shown as given (an archived message keeps its stored ones).
     static TMessFm* NewIncomingMessage(const QString& caption, const QString& rawText,
-                                       const QDateTime& received, const MessageLook& look);
+                                       const QString& date, const QString& time,
+                                       const MessageLook& look);
 
     // The other party, from the caption's fourth character on.
     QString nick() const;
@@ -52,7 +54,7 @@ public:
     bool mass() const;
     // A peer renamed: the caption follows the nick.
     void followRename(const QString& from, const QString& to);
-    void setRawText(const QString& rawText); // RawText, shown as the Part shows it
+    void setRawText(const QString& rawText); // the raw text, shown with its colour codes drawn
 
     void BitBtn1Click(); // Send
     void BitBtn6Click(); // Reply

@@ -4,12 +4,15 @@
 #include "chat/colour_value.h"
 #include "messages/message_send.h"
 #include "settings/settings.h"
+#include "shell/secondary_window.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QScreen>
 
 namespace quorvelle::messages {
+
+using namespace Qt::Literals::StringLiterals;
 
 MessageWindows::MessageWindows(chat::ChatSession& session, std::function<MessageLook()> look,
                                QSize& size, QObject* parent)
@@ -63,8 +66,9 @@ void MessageWindows::show(const IncomingMessage& message)
 
 void MessageWindows::open(const IncomingMessage& message)
 {
-    TMessFm* w =
-        TMessFm::NewIncomingMessage(message.caption, message.text, message.received, look());
+    TMessFm* w = TMessFm::NewIncomingMessage(message.caption, message.text,
+                                             message.received.toString(u"dd.MM.yyyy"_s),
+                                             message.received.toString(u"HH:mm:ss"_s), look());
     adopt(w);
     m_received.append(w);
     connect(w, &QObject::destroyed, this, &MessageWindows::showNextHeld, Qt::QueuedConnection);
@@ -105,6 +109,39 @@ void MessageWindows::MessMenuClick(const QString& nick)
 void MessageWindows::MassMessage1Click()
 {
     MessMenuClick(QString());
+}
+
+void MessageWindows::Messages1Click()
+{
+    const bool fresh = !m_archive;
+    shell::ShowSecondaryWindow(m_archive, [this] {
+        auto* w = new TMessArchFm;
+        connect(w, &TMessArchFm::viewRequested, this, &MessageWindows::openArchived);
+        return w;
+    });
+    // Painted first, then read.
+    if (fresh)
+        m_archive->load(m_session.logs().directory() + ArchiveFileName, m_session.logs().text());
+}
+
+void MessageWindows::openArchived(const ArchiveRecord& record)
+{
+    TMessFm* w = nullptr;
+    if (record.outgoing) {
+        w = TMessFm::NewOutgoingMessage(record.isMass() ? QString() : record.recipient, look());
+    } else {
+        // The stored stamp is "date time"; the window shows them apart.
+        const qsizetype space = record.dateTime.indexOf(u' ');
+        w = TMessFm::NewIncomingMessage((record.isMass() ? u"<= "_s : u"<- "_s) + record.sender,
+                                        record.text, record.dateTime.left(space),
+                                        space < 0 ? QString() : record.dateTime.mid(space + 1),
+                                        look());
+    }
+    adopt(w);
+    if (record.outgoing)
+        w->setRawText(record.text);
+    w->show();
+    w->activateWindow();
 }
 
 void MessageWindows::followRename(const QString& from, const QString& to)

@@ -8,6 +8,7 @@
 // open at once; the others wait and show as windows close. Every message is still
 // confirmed, archived and announced when it arrives.
 
+#include "messages/archive_window.h"
 #include "messages/message_receiver.h"
 #include "messages/message_window.h"
 
@@ -42,6 +43,11 @@ public:
 
     void MessMenuClick(const QString& nick);
     void MassMessage1Click();
+    // "Messages Archive...": one archive window, reading the file anew each time it opens.
+    void Messages1Click();
+    // An archived message again: a sent one ready to send again, a received one as
+    // it came.
+    void openArchived(const ArchiveRecord& record);
     void followRename(const QString& from, const QString& to);
 
     int openReceived() const;
@@ -70,6 +76,7 @@ private:
     QList<QPointer<TMessFm>> m_windows;
     QList<QPointer<TMessFm>> m_received;
     QList<IncomingMessage> m_held;
+    QPointer<TMessArchFm> m_archive;
 };
 
 } // namespace quorvelle::messages

@@ -153,9 +153,9 @@ MainMenu::MainMenu(QWidget* window, settings::Switches& switchState)
     Clear1 = command(m_nickHistory, "Clear1", u"&Clear"_s);
 
     // Shown for completeness; their windows arrive later.
-    for (QAction* later : {Messages1, SoundEvents1, FilesQueue2, Colors1, Defaultcolors1,
-                           DefaultState1, MnSubj, MnSubjMin, MnNick, MnNickMin, MnUsers, MnUsersMin,
-                           LeftPlace, Channels1, SendFile1, FilesQueue1})
+    for (QAction* later :
+         {SoundEvents1, FilesQueue2, Colors1, Defaultcolors1, DefaultState1, MnSubj, MnSubjMin,
+          MnNick, MnNickMin, MnUsers, MnUsersMin, LeftPlace, Channels1, SendFile1, FilesQueue1})
         later->setEnabled(false);
 }
 

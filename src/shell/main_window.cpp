@@ -117,6 +117,8 @@ TMainFm::TMainFm(settings::SettingsStore& store, QWidget* parent)
             &messages::MessageWindows::MessMenuClick);
     connect(m_users, &UsersActions::massMessageRequested, m_messages,
             &messages::MessageWindows::MassMessage1Click);
+    connect(m_menu->Messages1, &QAction::triggered, m_messages,
+            &messages::MessageWindows::Messages1Click);
     connect(m_session.get(), &chat::ChatSession::peerRenamed, m_messages,
             &messages::MessageWindows::followRename);
     connect(m_users, &UsersActions::informationRequested, m_information,

@@ -161,6 +161,7 @@ void TestMessageArchive::largeHostileFiles()
             ordered = ordered && d > last && d <= t && (total < 0 || t == total);
             last = d;
             total = t;
+            return true;
         });
     QVERIFY(ordered);
     if (records >= 0)

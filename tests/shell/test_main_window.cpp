@@ -2,6 +2,7 @@
 #include "chat/conversation_tabs.h"
 #include "chat/conversation_view.h"
 #include "chat/edit_menus.h"
+#include "messages/archive_window.h"
 #include "messages/message_window.h"
 #include "messages/message_windows.h"
 #include "net/codec.h"
@@ -12,7 +13,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QNetworkDatagram>
 #include <QPlainTextEdit>
@@ -23,6 +26,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTreeView>
 #include <QUdpSocket>
 
 using namespace quorvelle;
@@ -91,6 +95,7 @@ private slots:
     void quotedReplyKeepsCodes();
     void aFloodOfMessagesOpensFewWindows();
     void informationWindows();
+    void archiveListsAndReopens();
 
 private:
     void feed(const QByteArray& packet);
@@ -543,6 +548,60 @@ void TestMainWindow::informationWindows()
     const QList<QByteArray> asked = late.take(1);
     QVERIFY2(asked.contains("/IMe//IBob//I0/SMP"), asked.join(" | ").constData());
     info->close();
+}
+
+void TestMainWindow::archiveListsAndReopens()
+{
+    QDir().mkpath(m_dir.filePath(u"logs%1"_s.arg(m_port)));
+    QFile file(m_dir.filePath(u"logs%1/Messages.log"_s.arg(m_port)));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("*>*\r\n01.02.2026 10:00:00\r\nMe\r\nAll\r\n^to^ all\r\n\r\n\r\n"
+               "*<*\r\n01.02.2026 10:11:12\r\nBob\r\nMe\r\n<b>one</b>\r\ntwo\r\n\r\n"
+               "*>*\r\n01.02.2026 10:12:00\r\nMe\r\nBob\r\nback\r\n\r\n\r\n");
+    file.close();
+
+    m_window->menu().Messages1->trigger();
+    m_window->menu().Messages1->trigger(); // one window, loaded once
+    auto archives = m_window->findChildren<messages::TMessArchFm*>();
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* a = qobject_cast<messages::TMessArchFm*>(w))
+            archives << a;
+    QCOMPARE(archives.size(), 1);
+    messages::TMessArchFm* archive = archives.first();
+    QTRY_VERIFY(!archive->loading());
+    const int rows[] = {3, 1, 2};
+    for (int tab = 0; tab < 3; ++tab) {
+        QCOMPARE(archive->list(tab)->model()->rowCount(), rows[tab]);
+        QCOMPARE(archive->list(tab)->toolTip(), u"Messages Loaded: %1"_s.arg(rows[tab]));
+    }
+
+    // Enter on the received record: shown as it came, with its stored stamp.
+    archive->pages()->setCurrentIndex(1);
+    QTreeView* incoming = archive->list(1);
+    incoming->setCurrentIndex(incoming->model()->index(0, 0));
+    QTest::keyClick(incoming, Qt::Key_Return);
+    QTRY_COMPARE(MessageWindows().size(), 1);
+    messages::TMessFm* shown = MessageWindows().first();
+    QCOMPARE(shown->windowTitle(), u"<- Bob"_s);
+    QCOMPARE(shown->findChild<QGroupBox*>()->title(),
+             u" [01.02.2026 - 10:11:12] Incoming text: "_s);
+    QCOMPARE(shown->findChild<QTextBrowser*>()->toPlainText(), u"<b>one</b>\ntwo"_s);
+    shown->close();
+
+    // The sent mass message reopens ready to go again, its codes kept.
+    QTreeView* all = archive->list(0);
+    all->setCurrentIndex(all->model()->index(0, 0));
+    QTest::keyClick(all, Qt::Key_Enter);
+    QTRY_COMPARE(MessageWindows().size(), 1);
+    messages::TMessFm* again = MessageWindows().first();
+    QCOMPARE(again->windowTitle(), messages::TMessFm::MassCaption);
+    m_early->take(0);
+    again->BitBtn1Click();
+    const QList<QByteArray> sent = m_early->take(1);
+    QVERIFY2(sent.contains("/*Me/^to^ all\r\n"), sent.join(" | ").constData());
+
+    QTest::keyClick(all, Qt::Key_Escape);
+    QTRY_VERIFY(!archive->isVisible());
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,0 +1,213 @@
+#include "messages/archive_window.h"
+
+#include "messages/archive_model.h"
+#include "shell/image_list.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QProgressBar>
+#include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QThread>
+#include <QTimer>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace quorvelle::messages {
+
+using namespace Qt::Literals::StringLiterals;
+
+// What the reading thread shares with the window: its progress, a way to stop it,
+// and the records once it is done.
+struct TMessArchFm::Reading
+{
+    std::atomic<qsizetype> done{0};
+    std::atomic<qsizetype> total{0};
+    std::atomic_bool stop{false};
+    QList<ArchiveRecord> records;
+};
+
+TMessArchFm::TMessArchFm()
+    : QWidget(nullptr, Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(u"TMessArchFm"_s);
+    setWindowTitle(u"Messages Archive"_s);
+    setWindowIcon(shell::ImageList::icon(28));
+    setMinimumSize(211, 162);
+    resize(492, 325);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.left() + std::max(0, (area.width() - width()) / 2),
+             area.top() + std::max(0, (area.height() - height()) / 2));
+    }
+
+    m_model = new ArchiveModel(this);
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(u"PageControl1"_s);
+    struct Tab
+    {
+        const char16_t* list;
+        const char16_t* caption;
+        int image;
+    };
+    static constexpr Tab tabs[3] = {
+        {u"ListAll", u"All", 29}, {u"ListIncom", u"Incoming", 20}, {u"ListOut", u"Outgoing", 19}};
+    for (int i = 0; i < 3; ++i) {
+        auto* list = new QTreeView(PageControl1);
+        list->setObjectName(QString::fromUtf16(tabs[i].list));
+        if (i == 0) {
+            list->setModel(m_model);
+        } else {
+            auto* filter = new ArchiveDirectionFilter(i == 2, list);
+            filter->setSourceModel(m_model);
+            list->setModel(filter);
+        }
+        list->setRootIsDecorated(false);
+        list->setUniformRowHeights(true); // 100 000 rows lay out at once
+        list->setItemsExpandable(false);
+        list->setSelectionBehavior(QAbstractItemView::SelectRows);
+        list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        list->setWordWrap(false);
+        list->setTextElideMode(Qt::ElideRight);
+        list->setToolTip(u"No Messages Loaded"_s);
+        QHeaderView* header = list->header();
+        header->setSectionsClickable(false);
+        header->setStretchLastSection(true);
+        const int widths[] = {25, 115, 50, 50};
+        for (int c = 0; c < 4; ++c)
+            header->resizeSection(c, widths[c]);
+        list->installEventFilter(this);
+        connect(list, &QAbstractItemView::doubleClicked, this, [this, list] { ViewMessage(list); });
+        PageControl1->addTab(list, shell::ImageList::icon(tabs[i].image),
+                             QString::fromUtf16(tabs[i].caption));
+        m_lists[i] = list;
+    }
+
+    ProgressMess = new QProgressBar(this);
+    ProgressMess->setObjectName(u"ProgressMess"_s);
+    ProgressMess->setFixedHeight(14);
+    ProgressMess->setTextVisible(false);
+    ProgressMess->setRange(0, 1);
+    ProgressMess->setValue(0);
+    PageControl1->setCornerWidget(ProgressMess, Qt::TopRightCorner);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(PageControl1);
+
+    m_progressTimer = new QTimer(this);
+    m_progressTimer->setInterval(50);
+    connect(m_progressTimer, &QTimer::timeout, this, &TMessArchFm::showProgress);
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TMessArchFm::PageControl1Change);
+}
+
+TMessArchFm::~TMessArchFm()
+{
+    if (m_reader) {
+        // Stops at its next line; the file is already in memory by then.
+        m_reading->stop = true;
+        m_reader->wait();
+        delete m_reader;
+    }
+}
+
+void TMessArchFm::load(const QString& path, const net::WireText& text)
+{
+    if (m_reader || !QFile::exists(path))
+        return;
+    m_reading = std::make_shared<Reading>();
+    m_reader = QThread::create([path, text, reading = m_reading] {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return;
+        const QByteArray bytes = file.readAll();
+        reading->records = ReadArchive(bytes, text, [&](qsizetype done, qsizetype total) {
+            reading->done.store(done, std::memory_order_relaxed);
+            reading->total.store(total, std::memory_order_relaxed);
+            return !reading->stop.load(std::memory_order_relaxed);
+        });
+    });
+    connect(m_reader, &QThread::finished, this, &TMessArchFm::finishLoad);
+    setCursor(Qt::BusyCursor);
+    m_progressTimer->start();
+    m_reader->start(QThread::LowPriority);
+}
+
+void TMessArchFm::showProgress()
+{
+    const qsizetype total = m_reading->total.load(std::memory_order_relaxed);
+    if (total <= 0)
+        return;
+    // The bar counts in thousandths, so any number of lines fits its int range.
+    ProgressMess->setRange(0, 1000);
+    ProgressMess->setValue(int(m_reading->done.load(std::memory_order_relaxed) * 1000 / total));
+}
+
+void TMessArchFm::finishLoad()
+{
+    m_progressTimer->stop();
+    m_reader->wait();
+    m_reader->deleteLater();
+    m_reader = nullptr;
+    m_model->setRecords(std::move(m_reading->records));
+    m_reading.reset();
+
+    for (int i = 0; i < 3; ++i) {
+        QTreeView* list = m_lists[i];
+        const int rows = list->model()->rowCount();
+        list->setToolTip(u"Messages Loaded: "_s + QString::number(rows));
+        if (rows > 0)
+            list->setCurrentIndex(list->model()->index(rows - 1, 0));
+    }
+    m_lists[PageControl1->currentIndex()]->scrollToBottom();
+    m_scrolled[PageControl1->currentIndex()] = true;
+    ProgressMess->setRange(0, 1);
+    ProgressMess->setValue(0);
+    unsetCursor();
+    emit loaded();
+}
+
+void TMessArchFm::PageControl1Change(int index)
+{
+    // A list that was hidden while it filled goes to its end the first time it shows.
+    if (index >= 0 && !m_scrolled[index] && !m_reader) {
+        m_scrolled[index] = true;
+        m_lists[index]->scrollToBottom();
+    }
+}
+
+void TMessArchFm::ViewMessage(QTreeView* list)
+{
+    const QModelIndex current = list->currentIndex();
+    if (!current.isValid())
+        return;
+    int row = current.row();
+    if (auto* filter = qobject_cast<QSortFilterProxyModel*>(list->model()))
+        row = filter->mapToSource(current).row();
+    emit viewRequested(m_model->record(row));
+}
+
+bool TMessArchFm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            ViewMessage(static_cast<QTreeView*>(watched));
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TMessArchFm::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // The bar fills the room to the right of the tabs.
+    ProgressMess->setFixedWidth(
+        std::max(20, width() - PageControl1->tabBar()->sizeHint().width() - 12));
+}
+
+} // namespace quorvelle::messages
