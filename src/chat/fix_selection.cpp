@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextCursor>
+#include <QTextEdit>
 #include <QTimer>
 
 namespace quorvelle::chat {
@@ -40,11 +41,22 @@ void FixSelection(QLineEdit* edit)
         edit->setSelection(edit->selectionStart(), int(keep));
 }
 
+namespace {
+
+template <typename TextEdit> void FixSelectionIn(TextEdit* text)
+{
+    QTextCursor cursor = text->textCursor();
+    if (FixSelection(cursor))
+        text->setTextCursor(cursor);
+}
+
+} // namespace
+
 void FixSelectionOnDoubleClick::watch(QWidget* box)
 {
-    // A plain text edit takes its mouse events on the viewport.
-    if (auto* text = qobject_cast<QPlainTextEdit*>(box))
-        text->viewport()->installEventFilter(this);
+    // A text edit takes its mouse events on the viewport.
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(box))
+        area->viewport()->installEventFilter(this);
     else
         box->installEventFilter(this);
 }
@@ -56,10 +68,10 @@ bool FixSelectionOnDoubleClick::eventFilter(QObject* watched, QEvent* event)
         QTimer::singleShot(0, watched, [watched] {
             if (auto* edit = qobject_cast<QLineEdit*>(watched)) {
                 FixSelection(edit);
-            } else if (auto* text = qobject_cast<QPlainTextEdit*>(watched->parent())) {
-                QTextCursor cursor = text->textCursor();
-                if (FixSelection(cursor))
-                    text->setTextCursor(cursor);
+            } else if (auto* plain = qobject_cast<QPlainTextEdit*>(watched->parent())) {
+                FixSelectionIn(plain);
+            } else if (auto* rich = qobject_cast<QTextEdit*>(watched->parent())) {
+                FixSelectionIn(rich);
             }
         });
     }

@@ -16,7 +16,7 @@ bool FixSelection(QTextCursor& cursor);
 void FixSelection(QLineEdit* edit);
 
 // Applies FixSelection after every double click in the boxes it watches (line
-// edits and plain text edits).
+// edits and text edits).
 class FixSelectionOnDoubleClick : public QObject
 {
     Q_OBJECT

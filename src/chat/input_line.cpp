@@ -20,8 +20,7 @@ InputLine::InputLine(QPlainTextEdit* edit, QLabel* marker, ChatSession& session,
 {
     connect(edit, &QPlainTextEdit::textChanged, this, &InputLine::checkCodepage);
     edit->installEventFilter(this);
-    // One text line fits the input panel's least height.
-    edit->document()->setDocumentMargin(1);
+    edit->document()->setDocumentMargin(TextMargin);
     edit->setMouseTracking(true);
     edit->viewport()->installEventFilter(this);
     connect(&tabs, &ConversationTabs::viewHovered, this, &InputLine::ChanelMouseMove);

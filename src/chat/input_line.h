@@ -35,6 +35,8 @@ class InputLine : public QObject
 public:
     // The longest chat line the net carries.
     static constexpr int MaxLength = 8188;
+    // The text's margin in the box: one text line fits the input panel's least height.
+    static constexpr int TextMargin = 1;
 
     InputLine(QPlainTextEdit* edit, QLabel* marker, ChatSession& session, ConversationTabs& tabs,
               QObject* parent = nullptr);

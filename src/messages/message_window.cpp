@@ -1,19 +1,22 @@
 #include "messages/message_window.h"
 
 #include "chat/edit_menus.h"
+#include "chat/fix_selection.h"
+#include "chat/input_line.h"
 #include "chat/markup_renderer.h"
 #include "messages/raw_text.h"
 #include "shell/image_list.h"
 
-#include <QDateTime>
 #include <QDesktopServices>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextFrame>
 #include <QVBoxLayout>
 
 namespace quorvelle::messages {
@@ -53,6 +56,10 @@ TMessFm::TMessFm(const MessageLook& look)
     connect(RichMess, &QTextBrowser::anchorClicked, this,
             [](const QUrl& url) { QDesktopServices::openUrl(url); });
     RichMess->installEventFilter(this);
+    // The focus follows the mouse into the text (see eventFilter).
+    RichMess->viewport()->setMouseTracking(true);
+    RichMess->viewport()->installEventFilter(this);
+    (new chat::FixSelectionOnDoubleClick(this))->watch(RichMess);
     auto* textLayout = new QVBoxLayout(GroupBox1);
     textLayout->setContentsMargins(3, 1, 3, 3);
     textLayout->addWidget(RichMess);
@@ -235,8 +242,40 @@ void TMessFm::EnterToChanel(const QString& name)
     close();
 }
 
+void TMessFm::showEvent(QShowEvent* event)
+{
+    // The text starts a little right of where the input line's does, never on the frame.
+    QTextFrameFormat root = RichMess->document()->rootFrame()->frameFormat();
+    root.setLeftMargin(std::max(3, chat::InputLine::TextMargin + 1));
+    RichMess->document()->rootFrame()->setFrameFormat(root);
+    QWidget::showEvent(event);
+}
+
+void TMessFm::changeEvent(QEvent* event)
+{
+    // Coming to the front shows the end of a long text, the caret there.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        QScrollBar* bar = RichMess->verticalScrollBar();
+        if (bar->maximum() > bar->minimum()) {
+            bar->setValue(bar->maximum());
+            RichMess->moveCursor(QTextCursor::End);
+        }
+    }
+    QWidget::changeEvent(event);
+}
+
 bool TMessFm::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == RichMess->viewport() && event->type() == QEvent::MouseMove) {
+        // The mouse moving over the text of the window in front gives the text the
+        // keyboard; a window that only came up under a resting mouse does not take it.
+        static QPoint lastSeen;
+        const QPoint at = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+        if (isActiveWindow() && at != lastSeen) {
+            RichMess->setFocus(Qt::MouseFocusReason);
+            lastSeen = at;
+        }
+    }
     if (watched == RichMess && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;

@@ -495,10 +495,16 @@ void TestMainWindow::quotedReplyKeepsCodes()
     feed("/%Bob//%Me/^olive^ line\r\nplain\r\n");
     QTRY_COMPARE(MessageWindows().size(), 1);
     messages::TMessFm* w = MessageWindows().first();
+    // The mouse moving over the text of the window in front gives it the keyboard.
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    auto* richMess = w->findChild<QTextBrowser*>(u"RichMess"_s);
+    QVERIFY(!richMess->hasFocus());
+    QTest::mouseMove(richMess->viewport(), QPoint(20, 20));
+    QTRY_VERIFY(richMess->hasFocus());
     w->BitBtn7Click(); // Quote
     QCOMPARE(w->windowTitle(), u"-> Bob"_s);
-    auto* text = w->findChild<QTextBrowser*>(u"RichMess"_s);
-    QTextCursor end = text->textCursor();
+    QTextCursor end = richMess->textCursor();
     end.movePosition(QTextCursor::End);
     end.insertText(u"answer"_s);
     Listener late(m_port);
