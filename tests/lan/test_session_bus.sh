@@ -2,7 +2,9 @@
 # The desktop program among the desktop's other programs, under X with a tray host
 # and a session bus: a peer's line brings the window forward without taking the
 # keyboard from the program the user types in; "UpdateUsersList" over the bus
-# refreshes the list; a second start brings the running window forward and ends.
+# refreshes the list; messages pop up in windows of their own, a reply typed there
+# reaches only its sender, and Ctrl+I opens the asked peer's information window; a
+# second start brings the running window forward and ends.
 # Also the command line: --help and --version answer without a display.
 # Usage: test_session_bus.sh PATH/TO/quorvelle PATH/TO/quorvelle-cli
 QUORVELLE=$(realpath "$1")
@@ -20,9 +22,11 @@ lan_check "--version" [ "$code" -eq 0 ] && lan_check "--version prints it" grep 
 QT_QPA_PLATFORM=offscreen "$QUORVELLE" --bogus >/dev/null 2>&1; code=$?
 lan_check "an unknown option is refused with 2, got $code" [ "$code" -eq 2 ]
 
-lan_setup 2
+lan_setup 3
 lan_start_peer 2 --nick Bob --trace --broadcast "$LAN_SUBNET.255"
 lan_expect 2 $'#Main\tBob joins the net'
+lan_start_peer 3 --nick Carl --broadcast "$LAN_SUBNET.255"
+lan_expect 2 $'#Main\tCarl joins the net'
 
 lan_start_desktop_x 1
 read -r DESK_DBUS BUS_PID < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 | paste -sd' ')
@@ -62,6 +66,32 @@ shown=$(lan_run 1 xdotool search --onlyvisible --name '^Quorvelle v\.' | wc -l)
 lan_check "the window pops up" [ "$shown" -ge 1 ]
 focus=$(lan_run 1 xdotool getwindowfocus)
 lan_check "the keyboard stayed in the other program" [ "$focus" = "$typing" ]
+
+echo "== messages and information"
+# window_named TITLE: the id of the visible window with that exact title, waiting for it.
+window_named() {
+  local id t=0
+  while [ "$t" -lt 100 ]; do
+    id=$(lan_run 1 xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1; t=$((t + 1))
+  done
+  return 1
+}
+lan_send 2 'message Desk hello desk'
+lan_send 3 'mass to everybody'
+lan_expect 2 $'#Main\tDesk received the message in Normal mode'
+lan_check "Carl's mass message opens a window" window_named '<= Carl' >/dev/null
+single=$(window_named '<- Bob')
+lan_check "Bob's message opens a window" [ -n "$single" ]
+lan_run 1 xdotool windowfocus --sync "$single" key alt+r sleep 0.3 type pong
+lan_run 1 xdotool key alt+s
+lan_expect_re 2 $'^!message\t<- Desk\tpong *$'
+sleep 1
+lan_check "the reply reached only its sender" [ "$(grep -c '<- Desk' "$LAN_DIR/out3")" -eq 0 ]
+main=$(window_named 'Quorvelle v\..*')
+lan_run 1 xdotool windowfocus --sync "$main" key ctrl+i
+lan_check "Ctrl+I opens Bob's information window" window_named 'Bob Info' >/dev/null
 
 echo "== a second start"
 ip netns exec "${LAN_ID}h1" env XDG_CONFIG_HOME="$DESK_DIR/config" XDG_DATA_HOME="$DESK_DIR/data" \
