@@ -10,6 +10,8 @@ packages=(
   libbenchmark-dev clang-format
   # tests: X server, key and window tools, session bus, network namespaces
   xvfb xauth x11-utils x11-xkb-utils xdotool trayer dbus iproute2 procps desktop-file-utils appstream
+  # fuzzing: clang with libFuzzer and the sanitizer runtimes
+  clang libclang-rt-dev
 )
 
 missing=()
