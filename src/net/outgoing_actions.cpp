@@ -43,6 +43,11 @@ void OutgoingActions::AskSubject()
     m_link.SendBroadcast(m_packets.AskSubject(m_state.MyNick));
 }
 
+void OutgoingActions::AskChannels()
+{
+    m_link.SendBroadcast(m_packets.AskChannels(m_state.MyNick));
+}
+
 void OutgoingActions::AnnounceConversation(ConversationKind kind, const QString& name)
 {
     switch (kind) {

@@ -45,6 +45,8 @@ public:
     // Empties the registry and asks everyone who is there.
     void RefreshUsersList();
     void AskSubject();
+    // Every peer answers with the channels it has open.
+    void AskChannels();
     // The first showing of a conversation's tab.
     void AnnounceConversation(ConversationKind kind, const QString& name);
     // Nothing for an empty text; a channel line is broadcast, a private line goes

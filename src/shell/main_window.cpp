@@ -2,6 +2,7 @@
 
 #include "chat/box_keys.h"
 #include "chat/channel_list.h"
+#include "chat/channels_window.h"
 #include "chat/chat_session.h"
 #include "chat/conversation_tabs.h"
 #include "chat/edit_menus.h"
@@ -75,6 +76,9 @@ TMainFm::TMainFm(settings::SettingsStore& store, QWidget* parent)
     m_session->sinks().messages = &m_messages->sink();
     m_information = new messages::UserInfoWindowSet(*m_session, this);
     m_session->sinks().information = m_information;
+    m_channels = new chat::ChannelsWindows(
+        *m_session, m_settings, [editMenus](QWidget* box) { editMenus->attach(box); }, this);
+    m_session->sinks().channels = m_channels;
 
     // The window's shortcuts win over the text boxes' own keys; the boxes share
     // macro, layout and users-list keys and the edit menu; a double-clicked word
@@ -132,6 +136,10 @@ TMainFm::TMainFm(settings::SettingsStore& store, QWidget* parent)
                     m_session->OpenForUser(name);
                 m_presence->ShowAsked();
             });
+    connect(m_menu->Channels1, &QAction::triggered, m_channels,
+            &chat::ChannelsWindows::Channels1Click);
+    connect(m_channels, &chat::ChannelsWindows::channelJoined, presence,
+            &WindowPresence::ShowAsked);
     connect(m_tabCommands, &chat::TabCommands::exitRequested, this, &TMainFm::Exit1Click);
     connect(m_menu->Exit1, &QAction::triggered, this, &TMainFm::Exit1Click);
     connect(m_menu->About1, &QAction::triggered, this, [this] {
@@ -145,9 +153,9 @@ TMainFm::~TMainFm()
 {
     // The parts and the widgets go while the session they use is still there: a
     // widget that dies with the focus still tells its filters.
-    for (QObject* part :
-         std::initializer_list<QObject*>{m_information, m_messages, m_configuration, m_layout,
-                                         m_presence, m_users, m_boxes, m_input, m_tabCommands})
+    for (QObject* part : std::initializer_list<QObject*>{m_channels, m_information, m_messages,
+                                                         m_configuration, m_layout, m_presence,
+                                                         m_users, m_boxes, m_input, m_tabCommands})
         delete part;
     delete centralWidget();
 }

@@ -11,6 +11,7 @@
 //  - hide, show, status, tray, hot key: WindowPresence
 //  - boxes, sizes, font: WindowLayout
 //  - connection and directories: ConfigurationCommands
+//  - channels: ChannelsWindows, the channels sink
 // Messages, information, channels and sounds plug into the session's sinks.
 
 #include "settings/session_state.h"
@@ -21,6 +22,7 @@
 #include <memory>
 
 namespace quorvelle::chat {
+class ChannelsWindows;
 class ChatSession;
 class ConversationTabs;
 class InputLine;
@@ -86,6 +88,7 @@ private:
     ConfigurationCommands* m_configuration;
     messages::MessageWindows* m_messages;
     messages::UserInfoWindowSet* m_information;
+    chat::ChannelsWindows* m_channels;
 };
 
 } // namespace quorvelle::shell

@@ -17,6 +17,8 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QNetworkDatagram>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -96,6 +98,7 @@ private slots:
     void aFloodOfMessagesOpensFewWindows();
     void informationWindows();
     void archiveListsAndReopens();
+    void channelsWindow();
 
 private:
     void feed(const QByteArray& packet);
@@ -608,6 +611,67 @@ void TestMainWindow::archiveListsAndReopens()
 
     QTest::keyClick(all, Qt::Key_Escape);
     QTRY_VERIFY(!archive->isVisible());
+}
+
+void TestMainWindow::channelsWindow()
+{
+    const auto channelsWindow = [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == u"TChannelsFm"_s && w->isVisible())
+                return w;
+        return static_cast<QWidget*>(nullptr);
+    };
+    m_early->take(0);
+    m_window->menu().Channels1->trigger();
+    QWidget* w = channelsWindow();
+    QVERIFY(w);
+    QVERIFY(m_early->take(1).contains("/HMe/")); // the net is asked at once
+    auto* mine = w->findChild<QListWidget*>(u"MyChanList"_s);
+    auto* edit = w->findChild<QLineEdit*>(u"ChanEdit"_s);
+    const auto listed = [mine] {
+        QStringList names;
+        for (int i = 0; i < mine->count(); ++i)
+            names << mine->item(i)->text() + (mine->item(i)->checkState() ? u"+"_s : u""_s);
+        return names;
+    };
+    QCOMPARE(listed(), QStringList{u"#Talks+"_s}); // an empty saved list
+
+    // Enter adds with "#" in front; "#Talks" is there already, "#Main" never goes in,
+    // a "/" would split the name on the net.
+    const struct
+    {
+        const char* typed;
+        const char16_t* left;
+    } adds[] = {{"Talks", u"#Talks"}, {"Main", u""}, {"News", u""}, {"a/b", u"#a/b"}};
+    for (const auto& add : adds) {
+        edit->setText(QString::fromLatin1(add.typed));
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(edit->text(), QString::fromUtf16(add.left));
+    }
+    QTest::keyClick(edit, Qt::Key_Escape); // empties the box first
+    QVERIFY(w->isVisible() && edit->text().isEmpty());
+    QCOMPARE(listed(), (QStringList{u"#Talks+"_s, u"#News"_s}));
+
+    // Replies from two peers list each channel once.
+    feed("/@Bob/0");
+    feed("/@Carl/0");
+    feed("/hBob//h#Main//h#Talks/");
+    feed("/hCarl//h#Talks//h#Game/");
+    auto* created = w->findChild<QListWidget*>(u"CreatedChanList"_s);
+    QCOMPARE(created->count(), 3);
+    created->setCurrentRow(2);
+    w->findChild<QPushButton*>(u"AddListButt"_s)->click();
+    mine->setCurrentRow(1);
+    w->findChild<QPushButton*>(u"JoinButt"_s)->click();
+    QVERIFY(m_window->session().conversations().exists(u"#News"_s));
+
+    mine->item(1)->setCheckState(Qt::Checked);
+    w->findChild<QPushButton*>(u"OKButt"_s)->click();
+    QTRY_VERIFY(!channelsWindow());
+    QCOMPARE(m_store->valueNames(u"ChannelsList"_s),
+             (QStringList{u"#Game"_s, u"#News"_s, u"#Talks"_s})); // the INI sorts them
+    QVERIFY(m_store->readBool(u"ChannelsList"_s, u"#News"_s, false));
+    QVERIFY(!m_store->readBool(u"ChannelsList"_s, u"#Game"_s, true));
 }
 
 QTEST_MAIN(TestMainWindow)
