@@ -1,5 +1,6 @@
 #include "settings/settings_schema.h"
 
+#include "chat/sound_events.h"
 #include "settings/app_paths.h"
 #include "settings/codepage.h"
 #include "settings/colours.h"
@@ -13,12 +14,6 @@ namespace quorvelle::settings {
 namespace {
 
 using namespace Qt::Literals::StringLiterals;
-
-const std::array<QLatin1StringView, SoundEventCount> defaultSoundFiles{
-    "JoinNet.wav"_L1,  "LeavNet.wav"_L1,  "JoinChan.wav"_L1, "LeavChan.wav"_L1, "JoinPriv.wav"_L1,
-    "LeavPriv.wav"_L1, "ChanNick.wav"_L1, "ChanStat.wav"_L1, "ChanSubj.wav"_L1, "RecvMess.wav"_L1,
-    "RecvMass.wav"_L1, "RecvConf.wav"_L1, "RecvBeep.wav"_L1, "RecvLine.wav"_L1,
-};
 
 // Colour codes and smiles in the default macros; the Russian words are a
 // greeting, a farewell, "hello everybody", "to the chat", "ok", "I am here",
@@ -130,7 +125,7 @@ SettingsSchema::SettingsSchema(const SchemaContext& c)
     b.flag(InDND, false);
     b.flag(InAway, true);
     for (int n = 0; n < SoundEventCount; ++n) {
-        b.text(Event.at(n), c.soundsDirectory + defaultSoundFiles[n]);
+        b.text(Event.at(n), c.soundsDirectory + chat::SoundEventTable()[size_t(n)].waveFile);
         b.flag(Speacker.at(n), false);
         b.flag(Disabled.at(n), false);
     }
