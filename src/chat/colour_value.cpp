@@ -4,9 +4,7 @@ namespace quorvelle::chat {
 
 namespace {
 
-constexpr quint32 SystemFlag = 0x80000000u;
-
-QPalette::ColorRole RoleFor(quint32 index)
+QPalette::ColorRole RoleFor(int index)
 {
     switch (index) {
     case WindowBackgroundIndex:
@@ -30,17 +28,14 @@ QPalette::ColorRole RoleFor(quint32 index)
 
 QColor ToQColor(int value, const QPalette& palette)
 {
-    // Work on the unsigned bits: the stored form of a system colour is negative.
-    const auto bits = static_cast<quint32>(value);
-    if (bits & SystemFlag)
-        return palette.color(RoleFor(bits & ~SystemFlag));
-    return QColor(int(bits & 0xFF), int((bits >> 8) & 0xFF), int((bits >> 16) & 0xFF));
+    if (settings::IsSystemColour(value))
+        return palette.color(RoleFor(settings::SystemColourIndex(value)));
+    return QColor::fromRgb(settings::RgbOf(value));
 }
 
 int FromQColor(const QColor& colour)
 {
-    const QColor rgb = colour.toRgb();
-    return rgb.red() + 256 * rgb.green() + 65536 * rgb.blue();
+    return settings::ColourValueOf(colour.toRgb().rgb());
 }
 
 } // namespace quorvelle::chat

@@ -1,6 +1,6 @@
 #include "chat/markup.h"
 
-#include "settings/settings_schema.h"
+#include "settings/colours.h"
 
 #include <algorithm>
 #include <vector>

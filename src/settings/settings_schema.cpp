@@ -1,7 +1,9 @@
 #include "settings/settings_schema.h"
 
+#include "chat/sound_events.h"
 #include "settings/app_paths.h"
 #include "settings/codepage.h"
+#include "settings/colours.h"
 #include "settings/program_info.h"
 #include "settings/switches.h"
 
@@ -12,12 +14,6 @@ namespace quorvelle::settings {
 namespace {
 
 using namespace Qt::Literals::StringLiterals;
-
-const std::array<QLatin1StringView, SoundEventCount> defaultSoundFiles{
-    "JoinNet.wav"_L1,  "LeavNet.wav"_L1,  "JoinChan.wav"_L1, "LeavChan.wav"_L1, "JoinPriv.wav"_L1,
-    "LeavPriv.wav"_L1, "ChanNick.wav"_L1, "ChanStat.wav"_L1, "ChanSubj.wav"_L1, "RecvMess.wav"_L1,
-    "RecvMass.wav"_L1, "RecvConf.wav"_L1, "RecvBeep.wav"_L1, "RecvLine.wav"_L1,
-};
 
 // Colour codes and smiles in the default macros; the Russian words are a
 // greeting, a farewell, "hello everybody", "to the chat", "ok", "I am here",
@@ -35,27 +31,6 @@ const std::array<QString, MacroCount> defaultMacros{
     u":\\"_s,
     u";)"_s,
     u":("_s,
-};
-
-const std::array<int, LineColourCount> defaultLineColours{
-    Rgb(255, 0, 255),   // Welcome Text
-    Rgb(0, 128, 0),     // Join/Leave Text
-    Rgb(128, 0, 0),     // Change NickName
-    Rgb(192, 192, 192), // Change User Status
-    Rgb(128, 0, 0),     // Change Subject
-    Rgb(128, 0, 128),   // Receive Message
-    Rgb(128, 0, 128),   // Receive Confirmation
-    Rgb(0, 0, 128),     // Send Beep
-    Rgb(0, 0, 128),     // Receive Beep
-    Rgb(255, 0, 0),     // System Errors
-    Rgb(0, 0, 255),     // External Users Text
-    WindowText,         // Local Your Text
-};
-
-const std::array<int, MessageColourCount> defaultMessageColours{
-    Rgb(255, 0, 255), // >>Double Quote
-    Rgb(0, 0, 255),   // >Single Quote
-    WindowText,       // Your Text Message
 };
 
 class Builder
@@ -142,22 +117,15 @@ SettingsSchema::SettingsSchema(const SchemaContext& c)
     for (int i = 1; i <= MacroCount; ++i)
         b.text(Macro.at(i), defaultMacros[i - 1]);
 
-    for (Key k :
-         {ChatBrush, UsersListBrush, SubjectBrush, EditBoxBrush, NickNameBrush, MessageBrush})
-        b.number(k, WindowBackground);
-    for (Key k : {UsersListFont, SubjectFont, EditBoxFont, NickNameFont})
-        b.number(k, WindowText);
-    for (int i = 1; i <= MessageColourCount; ++i)
-        b.number(MessStrFont.at(i), defaultMessageColours[i - 1]);
-    for (int i = 1; i <= LineColourCount; ++i)
-        b.number(SysStrFont.at(i), defaultLineColours[i - 1]);
+    for (const ColourDef& def : ColourTable())
+        b.number(def.key, def.fallback);
 
     b.flag(MasterSound, true);
     b.flag(SoundVisible, false);
     b.flag(InDND, false);
     b.flag(InAway, true);
     for (int n = 0; n < SoundEventCount; ++n) {
-        b.text(Event.at(n), c.soundsDirectory + defaultSoundFiles[n]);
+        b.text(Event.at(n), c.soundsDirectory + chat::SoundEventTable()[size_t(n)].waveFile);
         b.flag(Speacker.at(n), false);
         b.flag(Disabled.at(n), false);
     }

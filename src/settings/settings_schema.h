@@ -67,19 +67,6 @@ inline constexpr int SoundEventCount = 14;
 inline constexpr int LineColourCount = 12;
 inline constexpr int MessageColourCount = 3;
 
-// Colour values: RGB as red + 256 green + 65536 blue, or a system colour index
-// with the top bit set.
-constexpr int SystemColour(int index)
-{
-    return int(0x80000000u | unsigned(index));
-}
-constexpr int Rgb(int r, int g, int b)
-{
-    return r | (g << 8) | (b << 16);
-}
-inline constexpr int WindowBackground = SystemColour(5);
-inline constexpr int WindowText = SystemColour(8);
-
 class SettingsSchema
 {
 public:
