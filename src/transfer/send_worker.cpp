@@ -12,7 +12,7 @@ SendWorker::SendWorker(TransferInfo info, quint32 address, const TransferContext
 {
     m_info.address = address;
     m_waitTimer.setSingleShot(true);
-    connect(&m_waitTimer, &QTimer::timeout, this, &SendWorker::attempt);
+    connect(&m_waitTimer, &QTimer::timeout, this, &SendWorker::waitOver);
     m_connectTimer.setSingleShot(true);
     m_connectTimer.setInterval(m_ctx.timings.connectTimeout);
     connect(&m_connectTimer, &QTimer::timeout, this, &SendWorker::attemptFailed);
@@ -46,8 +46,17 @@ void SendWorker::wake()
 {
     if (m_waitTimer.isActive()) {
         m_waitTimer.stop();
-        attempt();
+        waitOver();
     }
+}
+
+void SendWorker::waitOver()
+{
+    // The last failure waits too, so Start ends it at once as well.
+    if (m_attempt >= m_ctx.timings.connectAttempts)
+        finish(CantConnect);
+    else
+        attempt();
 }
 
 void SendWorker::attempt()
@@ -74,11 +83,6 @@ void SendWorker::attemptFailed()
     const int spread = qMax(1, m_ctx.timings.retryWaitSpread);
     const auto wait =
         m_ctx.timings.retryWaitMin.count() + QRandomGenerator::global()->bounded(spread);
-    if (m_attempt >= m_ctx.timings.connectAttempts) {
-        // The last failure waits too, so Start can still cut it short.
-        disconnect(&m_waitTimer, nullptr, this, nullptr);
-        connect(&m_waitTimer, &QTimer::timeout, this, [this] { finish(CantConnect); });
-    }
     m_waitTimer.start(int(wait));
 }
 

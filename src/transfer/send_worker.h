@@ -31,6 +31,7 @@ protected:
 private:
     void attempt();
     void attemptFailed();
+    void waitOver();
     void connected();
     void sendNextBlock();
 
