@@ -6,7 +6,6 @@
 #include <QHostAddress>
 #include <QLoggingCategory>
 #include <QPointer>
-#include <QTcpServer>
 #include <QUdpSocket>
 #include <QVariant>
 
@@ -16,7 +15,6 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcNet, "quorvelle.net")
 
-constexpr int FileListenBacklog = 64;
 // Room for the answers of a thousand peers to one refresh, all arriving at once
 // (the usual default holds about 256 of them). Linux caps a request at
 // net.core.rmem_max; forcing past it needs privileges we do not ask for.
@@ -26,8 +24,7 @@ constexpr int WantedReceiveBuffer = 4 * 1024 * 1024;
 
 UdpTransport::UdpTransport(DatagramSeq& seq, QObject* parent)
     : QObject(parent), m_seq(seq), m_sendSocket(new QUdpSocket(this)),
-      m_receiveSocket(new QUdpSocket(this)), m_fileListener(new QTcpServer(this)),
-      m_readBuffer(ReceiveBufferSize + 1, Qt::Uninitialized)
+      m_receiveSocket(new QUdpSocket(this)), m_readBuffer(ReceiveBufferSize + 1, Qt::Uninitialized)
 {
     // While a pass is queued it reads what readyRead announces; reading it here too
     // would give a burst two passes per turn of the event loop.
@@ -42,7 +39,6 @@ UdpTransport::~UdpTransport() = default;
 bool UdpTransport::OpenSockets(quint16 port)
 {
     m_receiveSocket->close();
-    m_fileListener->close();
     const bool bound =
         m_receiveSocket->bind(QHostAddress::AnyIPv4, port,
                               QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint);
@@ -61,11 +57,6 @@ bool UdpTransport::OpenSockets(quint16 port)
                        ? " (capped by the system, on Linux by net.core.rmem_max)"
                        : "");
     }
-    // Without the listener only incoming files fail; the chat works on.
-    m_fileListener->setMaxPendingConnections(FileListenBacklog);
-    m_fileListener->setListenBacklogSize(FileListenBacklog);
-    if (port > 0)
-        m_fileListener->listen(QHostAddress::AnyIPv4, quint16(port - 1));
     m_sendPort = port;
     return bound;
 }

@@ -11,7 +11,6 @@
 #include <QStringList>
 #include <chrono>
 
-class QTcpServer;
 class QUdpSocket;
 
 namespace quorvelle::net {
@@ -25,9 +24,9 @@ public:
     ~UdpTransport() override;
 
     // Binds the receive socket to 0.0.0.0:port (address reuse on), asking for a
-    // receive buffer large enough for a crowd answering at once, and the file listening
-    // socket to port - 1; sends go to port until setSendPort. Returns false when the
-    // receive socket could not be bound.
+    // receive buffer large enough for a crowd answering at once; sends go to port until
+    // setSendPort. Returns false when the receive socket could not be bound. The file
+    // port (port - 1) belongs to the transfer engine (transfer/transfer_engine.h).
     bool OpenSockets(quint16 port);
     // The receive buffer the system granted, in bytes as it reports them (Linux
     // counts its bookkeeping too and reports twice the payload room); 0 when closed.
@@ -50,8 +49,6 @@ public:
 
     // Once the exit sequence has begun, arriving datagrams are left unread.
     void setExiting(bool exiting) { m_exiting = exiting; }
-
-    QTcpServer* fileListener() const { return m_fileListener; }
 
 signals:
     // One per datagram, in arrival order; source in host byte order.
@@ -77,7 +74,6 @@ private:
     DatagramSeq& m_seq;
     QUdpSocket* m_sendSocket;
     QUdpSocket* m_receiveSocket;
-    QTcpServer* m_fileListener;
     QList<quint32> m_broadcastAddrs;
     quint16 m_sendPort = 8166;
     bool m_exiting = false;

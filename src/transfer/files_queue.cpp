@@ -1,0 +1,103 @@
+#include "transfer/files_queue.h"
+
+#include "transfer/transfer_engine.h"
+
+namespace quorvelle::transfer {
+
+FilesQueue::FilesQueue(TransferControl& control, QObject* parent, std::function<QDateTime()> clock)
+    : QObject(parent), m_control(control), m_sending(Direction::Send, this, clock),
+      m_receiving(Direction::Receive, this, clock)
+{}
+
+int FilesQueue::addFiles(const QStringList& paths, const QStringList& nicks)
+{
+    int added = 0;
+    for (const QString& path : paths) {
+        for (const QString& nick : nicks) {
+            bool listed = false;
+            for (int i = 0; i < m_sending.count() && !listed; ++i)
+                listed = m_sending.entry(i).fileName == path && m_sending.entry(i).nickName == nick;
+            if (listed)
+                continue;
+            TransferInfo entry;
+            entry.id = ++m_sendCounter;
+            entry.fileName = path;
+            entry.nickName = nick;
+            m_sending.append(entry);
+            ++added;
+            startNextQueued();
+        }
+    }
+    return added;
+}
+
+void FilesQueue::start(int row)
+{
+    const int id = m_sending.entry(row).id;
+    if (m_running.contains(id))
+        m_control.wake(id);
+    else
+        startEntry(row);
+}
+
+void FilesQueue::remove(Direction direction, int row)
+{
+    FilesQueueModel& model = list(direction);
+    const TransferInfo& info = model.entry(row);
+    const bool running =
+        direction == Direction::Send ? m_running.contains(info.id) : !IsFinalState(info.state);
+    if (running)
+        m_control.stop(direction, info.id);
+    model.removeEntry(row);
+}
+
+void FilesQueue::removeSucceeded(Direction direction)
+{
+    FilesQueueModel& model = list(direction);
+    const int ok = direction == Direction::Send ? SendOk : ReceiveOk;
+    for (int row = model.count() - 1; row >= 0; --row)
+        if (model.entry(row).state == ok)
+            model.removeEntry(row);
+}
+
+void FilesQueue::applyReport(Direction direction, const TransferInfo& info, int fields)
+{
+    // Sending rows are made by the queue; a report never adds one.
+    if (direction == Direction::Send && m_sending.rowOfId(info.id) < 0)
+        return;
+    list(direction).apply(info, fields);
+}
+
+void FilesQueue::sendEnded(int id)
+{
+    m_running.remove(id);
+    startNextQueued();
+}
+
+void FilesQueue::startNextQueued()
+{
+    if (m_running.size() >= MaxRunningSends)
+        return;
+    for (int row = 0; row < m_sending.count(); ++row) {
+        if (m_sending.entry(row).state == Queued) {
+            startEntry(row);
+            return;
+        }
+    }
+}
+
+void FilesQueue::startEntry(int row)
+{
+    m_sending.setState(row, Created);
+    const TransferInfo& entry = m_sending.entry(row);
+    m_running.insert(entry.id);
+    m_control.startSend(entry);
+}
+
+void ConnectQueue(TransferEngine& engine, FilesQueue& queue)
+{
+    QObject::connect(&engine, &TransferEngine::transferChanged, &queue, &FilesQueue::applyReport);
+    QObject::connect(&engine, &TransferEngine::sendEnded, &queue, &FilesQueue::sendEnded);
+}
+
+} // namespace quorvelle::transfer
