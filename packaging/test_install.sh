@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs a build into a throw-away prefix and checks that the programs, the menu
-# entry, the icon and the metainfo land where desktops look for them, and that the
-# desktop file and the metainfo pass their validators.
+# entry, the icon, the metainfo and the default sounds land where desktops and the
+# program look for them, and that the desktop file and the metainfo pass their
+# validators.
 # Usage: test_install.sh BUILD_DIR
 set -uo pipefail
 
@@ -37,6 +38,8 @@ check "bin/quorvelle-cli" test -x "$tmp/bin/quorvelle-cli"
 check "desktop file" test -f "$desktop"
 check "icon" test -s "$icon"
 check "metainfo" test -f "$metainfo"
+# The program finds its default sounds at bin/../share/quorvelle/Sounds.
+check "default sounds" test -s "$tmp/share/quorvelle/Sounds/RecvMess.wav"
 
 # The menu shows the icon only when the entry names exactly the installed icon, and
 # the software centre finds the entry only through the launchable's file name.

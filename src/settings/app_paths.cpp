@@ -32,9 +32,20 @@ QString DataDirectory()
     return withSlash(dir);
 }
 
+QString ShippedDataDirectory()
+{
+    const QString programDir = QCoreApplication::applicationDirPath();
+    if (programDir.isEmpty())
+        return QStringLiteral("./");
+    if (QFileInfo(programDir + QStringLiteral("/Sounds")).isDir())
+        return withSlash(programDir);
+    // The install's layout; found relative to the program so any prefix works.
+    return withSlash(QDir::cleanPath(programDir + QStringLiteral("/../share/quorvelle")));
+}
+
 QString SoundsDirectory()
 {
-    return DataDirectory() + QStringLiteral("Sounds/");
+    return ShippedDataDirectory() + QStringLiteral("Sounds/");
 }
 
 } // namespace quorvelle::settings

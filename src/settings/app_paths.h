@@ -9,6 +9,11 @@ namespace quorvelle::settings {
 
 // Always ends with "/".
 QString DataDirectory();
+// Read-only data shipped with the program: the program's own directory when it
+// holds a "Sounds" folder (a portable copy, a build tree), else the install's data
+// directory beside it (bin/../share/quorvelle/). Relative sound file names start
+// here. Ends with "/".
+QString ShippedDataDirectory();
 // Where the default sound files live; ends with "/".
 QString SoundsDirectory();
 

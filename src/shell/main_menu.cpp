@@ -154,8 +154,8 @@ MainMenu::MainMenu(QWidget* window, settings::Switches& switchState)
 
     // Shown for completeness; their windows arrive later.
     for (QAction* later :
-         {SoundEvents1, FilesQueue2, Colors1, Defaultcolors1, DefaultState1, MnSubj, MnSubjMin,
-          MnNick, MnNickMin, MnUsers, MnUsersMin, LeftPlace, SendFile1, FilesQueue1})
+         {FilesQueue2, Colors1, Defaultcolors1, DefaultState1, MnSubj, MnSubjMin, MnNick, MnNickMin,
+          MnUsers, MnUsersMin, LeftPlace, SendFile1, FilesQueue1})
         later->setEnabled(false);
 }
 

@@ -8,14 +8,18 @@
 #include "chat/edit_menus.h"
 #include "chat/fix_selection.h"
 #include "chat/input_line.h"
+#include "chat/sound_player.h"
+#include "chat/sound_window.h"
 #include "chat/tab_commands.h"
 #include "messages/message_windows.h"
 #include "messages/user_info_window.h"
+#include "settings/app_paths.h"
 #include "settings/program_info.h"
 #include "shell/configuration_commands.h"
 #include "shell/identity_boxes.h"
 #include "shell/image_list.h"
 #include "shell/main_menu.h"
+#include "shell/secondary_window.h"
 #include "shell/tray_icon.h"
 #include "shell/users_actions.h"
 #include "shell/window_layout.h"
@@ -79,6 +83,10 @@ TMainFm::TMainFm(settings::SettingsStore& store, QWidget* parent)
     m_channels = new chat::ChannelsWindows(
         *m_session, m_settings, [editMenus](QWidget* box) { editMenus->attach(box); }, this);
     m_session->sinks().channels = m_channels;
+    m_sounds =
+        new chat::SoundPlayer([this] { return m_state.MyStatus; }, [this] { return isVisible(); },
+                              settings::ShippedDataDirectory(), this);
+    m_session->sinks().sounds = m_sounds;
 
     // The window's shortcuts win over the text boxes' own keys; the boxes share
     // macro, layout and users-list keys and the edit menu; a double-clicked word
@@ -140,6 +148,13 @@ TMainFm::TMainFm(settings::SettingsStore& store, QWidget* parent)
             &chat::ChannelsWindows::Channels1Click);
     connect(m_channels, &chat::ChannelsWindows::channelJoined, presence,
             &WindowPresence::ShowAsked);
+    connect(m_menu->SoundEvents1, &QAction::triggered, this,
+            [this, editMenus, window = QPointer<chat::TSoundFm>()]() mutable {
+                ShowSecondaryWindow(window, [&] {
+                    return new chat::TSoundFm(
+                        *m_sounds, [editMenus](QWidget* box) { editMenus->attach(box); });
+                });
+            });
     connect(m_tabCommands, &chat::TabCommands::exitRequested, this, &TMainFm::Exit1Click);
     connect(m_menu->Exit1, &QAction::triggered, this, &TMainFm::Exit1Click);
     connect(m_menu->About1, &QAction::triggered, this, [this] {
@@ -180,6 +195,7 @@ void TMainFm::InitMainWindow()
     m_input->load(s);
     m_layout->load(s);
     m_users->load(s);
+    m_sounds->load(s);
 
     m_session->open(quint16(s.number(key::UDPPort)), s.listItems(settings::section::AddrList));
     m_session->RestoreConversations(chat::StartupChannels(s));
@@ -202,6 +218,7 @@ void TMainFm::Exit1Click()
     m_tabCommands->save(s);
     m_users->save(s);
     m_presence->save(s);
+    m_sounds->save(s);
     m_store.sync();
 
     close();

@@ -12,6 +12,7 @@
 //  - boxes, sizes, font: WindowLayout
 //  - connection and directories: ConfigurationCommands
 //  - channels: ChannelsWindows, the channels sink
+//  - sounds: SoundPlayer, the sounds sink, and its window TSoundFm
 // Messages, information, channels and sounds plug into the session's sinks.
 
 #include "settings/session_state.h"
@@ -26,6 +27,7 @@ class ChannelsWindows;
 class ChatSession;
 class ConversationTabs;
 class InputLine;
+class SoundPlayer;
 class TabCommands;
 } // namespace quorvelle::chat
 
@@ -64,6 +66,7 @@ public:
     chat::ConversationTabs& tabs() { return *m_tabs; }
     MainMenu& menu() { return *m_menu; }
     WindowPresence& presence() { return *m_presence; }
+    chat::SoundPlayer& sounds() { return *m_sounds; }
     Ui::TMainFm& form() { return ui; }
 
 signals:
@@ -89,6 +92,7 @@ private:
     messages::MessageWindows* m_messages;
     messages::UserInfoWindowSet* m_information;
     chat::ChannelsWindows* m_channels;
+    chat::SoundPlayer* m_sounds;
 };
 
 } // namespace quorvelle::shell
