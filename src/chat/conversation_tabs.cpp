@@ -1,6 +1,5 @@
 #include "chat/conversation_tabs.h"
 
-#include "chat/colour_value.h"
 #include "chat/conversation_view.h"
 #include "shell/image_list.h"
 
@@ -50,11 +49,11 @@ ConversationView* ConversationTabs::currentView() const
     return view(m_conversations.current());
 }
 
-void ConversationTabs::setChatBackground(int colour)
+void ConversationTabs::setChatBackground(const QColor& colour)
 {
     m_background = colour;
     for (int i = 0; i < m_stack->count(); ++i)
-        view(i)->setBackgroundColour(ToQColor(colour));
+        view(i)->setBackgroundColour(colour);
 }
 
 void ConversationTabs::setMarkup(ColourCodeMode mode, bool smiles)
@@ -93,8 +92,12 @@ void ConversationTabs::setStyle(Style style)
 
 void ConversationTabs::appendLines(int index, const QStringList& lines, net::LineColour colour)
 {
-    if (ConversationView* v = view(index))
-        v->appendLines(lines, ToQColor(m_lineColours[size_t(colour) - 1], v->palette()));
+    ConversationView* v = view(index);
+    const int n = int(colour) - 1;
+    if (!v || n < 0 || n >= int(m_lineColours.size()))
+        return;
+    const QColor& c = m_lineColours[size_t(n)];
+    v->appendLines(lines, c.isValid() ? c : v->palette().color(QPalette::Text));
 }
 
 void ConversationTabs::opened(int index)
@@ -102,7 +105,8 @@ void ConversationTabs::opened(int index)
     const Conversation& c = m_conversations.at(index);
     auto* v = new ConversationView(m_stack);
     v->setObjectName(QStringLiteral("ConversationView"));
-    v->setBackgroundColour(ToQColor(m_background));
+    if (m_background.isValid())
+        v->setBackgroundColour(m_background);
     v->setMarkup(m_mode, m_smiles);
     connect(v, &ConversationView::released, this, &ConversationTabs::viewReleased);
     connect(v, &ConversationView::rightClicked, this, &ConversationTabs::viewMenuRequested);

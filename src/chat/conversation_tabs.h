@@ -7,6 +7,7 @@
 #include "chat/conversation_set.h"
 #include "chat/markup.h"
 
+#include <QColor>
 #include <QObject>
 #include <array>
 
@@ -38,9 +39,10 @@ public:
     ConversationView* view(int index) const;
     ConversationView* currentView() const;
 
-    // The twelve line colours and the background, as colour values.
-    void setLineColours(const std::array<int, 12>& colours) { m_lineColours = colours; }
-    void setChatBackground(int colour);
+    // The twelve line colours for lines appended from now on, and the background
+    // of every view, as they are drawn.
+    void setLineColours(const std::array<QColor, 12>& colours) { m_lineColours = colours; }
+    void setChatBackground(const QColor& colour);
 
     // How lines appended from now on show colour codes and smiles, in every view.
     void setMarkup(ColourCodeMode mode, bool smiles);
@@ -75,8 +77,8 @@ private:
     ConversationSet& m_conversations;
     QTabBar* m_bar;
     QStackedWidget* m_stack;
-    std::array<int, 12> m_lineColours{};
-    int m_background = int(0x80000005u);
+    std::array<QColor, 12> m_lineColours{};
+    QColor m_background; // none set: the palette's
     Style m_style = Style::Tabs;
     ColourCodeMode m_mode = ColourCodeMode::EnabledStripped;
     bool m_smiles = true;

@@ -44,11 +44,6 @@ void TabCommands::StylecodesChange(int mode)
 
 void TabCommands::loadViews(const settings::Settings& s)
 {
-    std::array<int, settings::LineColourCount> lineColours{};
-    for (int i = 1; i <= settings::LineColourCount; ++i)
-        lineColours[size_t(i - 1)] = s.number(key::SysStrFont.at(i));
-    m_tabs.setLineColours(lineColours);
-    m_tabs.setChatBackground(s.number(key::ChatBrush));
     StylecodesChange(s.number(key::StyleCodes));
 }
 

@@ -2,7 +2,7 @@
 
 // The commands of the conversation tabs and views: Close (closing #Main asks to
 // exit), Next, Previous, Clear Chat, the tab styles, "Color Codes" and "Show
-// Smiles", with their settings, the current tab and the line colours.
+// Smiles", with their settings and the current tab.
 
 #include <QObject>
 
@@ -28,8 +28,8 @@ public:
     TabCommands(QWidget* window, ConversationTabs& tabs, shell::MainMenu& menu,
                 ChatSession& session);
 
-    // The line colours, the background and the markup; before the first
-    // conversation opens, after the switches were loaded.
+    // The markup; before the first conversation opens, after the switches were
+    // loaded.
     void loadViews(const settings::Settings& settings);
     // The tab style and the current tab; after the conversations were restored.
     void loadTabs(const settings::Settings& settings);

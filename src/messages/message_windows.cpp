@@ -1,9 +1,7 @@
 #include "messages/message_windows.h"
 
 #include "chat/chat_session.h"
-#include "chat/colour_value.h"
 #include "messages/message_send.h"
-#include "settings/settings.h"
 #include "shell/secondary_window.h"
 
 #include <QApplication>
@@ -20,13 +18,13 @@ MessageWindows::MessageWindows(chat::ChatSession& session, std::function<Message
       m_receiver(session, [this](const IncomingMessage& message) { show(message); })
 {}
 
-void MessageWindows::load(const settings::Settings& s)
+void MessageWindows::setColours(const QColor& background, const QColor& doubleQuote,
+                                const QColor& singleQuote, const QColor& text)
 {
-    namespace key = settings::key;
-    m_background = chat::ToQColor(s.number(key::MessageBrush));
-    m_doubleQuote = chat::ToQColor(s.number(key::MessStrFont.at(1)));
-    m_singleQuote = chat::ToQColor(s.number(key::MessStrFont.at(2)));
-    m_text = chat::ToQColor(s.number(key::MessStrFont.at(3)));
+    m_background = background;
+    m_doubleQuote = doubleQuote;
+    m_singleQuote = singleQuote;
+    m_text = text;
 }
 
 MessageLook MessageWindows::look() const

@@ -17,10 +17,6 @@
 #include <QPointer>
 #include <QSize>
 
-namespace quorvelle::settings {
-class Settings;
-}
-
 namespace quorvelle::messages {
 
 class MessageWindows : public QObject
@@ -32,14 +28,15 @@ public:
     static constexpr int MaxOpen = 20;
 
     // look gives the current font, markup and macros for a new window (the colours
-    // are loaded here); size is the stored message window size, kept up to date as
+    // are set here); size is the stored message window size, kept up to date as
     // the user resizes one.
     MessageWindows(chat::ChatSession& session, std::function<MessageLook()> look, QSize& size,
                    QObject* parent = nullptr);
 
     net::MessageSink& sink() { return m_receiver; }
-    // The message colours (background, quotes, own text).
-    void load(const settings::Settings& settings);
+    // The message colours as drawn, for windows opened from now on.
+    void setColours(const QColor& background, const QColor& doubleQuote, const QColor& singleQuote,
+                    const QColor& text);
 
     void MessMenuClick(const QString& nick);
     void MassMessage1Click();

@@ -153,9 +153,8 @@ MainMenu::MainMenu(QWidget* window, settings::Switches& switchState)
     Clear1 = command(m_nickHistory, "Clear1", u"&Clear"_s);
 
     // Shown for completeness; their windows arrive later.
-    for (QAction* later :
-         {FilesQueue2, Colors1, Defaultcolors1, DefaultState1, MnSubj, MnSubjMin, MnNick, MnNickMin,
-          MnUsers, MnUsersMin, LeftPlace, SendFile1, FilesQueue1})
+    for (QAction* later : {FilesQueue2, DefaultState1, MnSubj, MnSubjMin, MnNick, MnNickMin,
+                           MnUsers, MnUsersMin, LeftPlace, SendFile1, FilesQueue1})
         later->setEnabled(false);
 }
 

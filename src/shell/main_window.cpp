@@ -14,6 +14,7 @@
 #include "messages/message_windows.h"
 #include "messages/user_info_window.h"
 #include "settings/app_paths.h"
+#include "settings/colour_views.h"
 #include "settings/program_info.h"
 #include "shell/configuration_commands.h"
 #include "shell/identity_boxes.h"
@@ -87,6 +88,8 @@ TMainFm::TMainFm(settings::SettingsStore& store, QWidget* parent)
         new chat::SoundPlayer([this] { return m_state.MyStatus; }, [this] { return isVisible(); },
                               settings::ShippedDataDirectory(), this);
     m_session->sinks().sounds = m_sounds;
+    m_colours = new settings::ColourViews(
+        this, {ui.UsersList, ui.SubjMemo, ui.reEdit, ui.Edit3, m_tabs, m_messages}, *m_menu);
 
     // The window's shortcuts win over the text boxes' own keys; the boxes share
     // macro, layout and users-list keys and the edit menu; a double-clicked word
@@ -191,7 +194,7 @@ void TMainFm::InitMainWindow()
     m_boxes->subjectChanged();
     m_presence->load(s);
     m_configuration->load(s);
-    m_messages->load(s);
+    m_colours->load(s);
     m_input->load(s);
     m_layout->load(s);
     m_users->load(s);
@@ -219,6 +222,7 @@ void TMainFm::Exit1Click()
     m_users->save(s);
     m_presence->save(s);
     m_sounds->save(s);
+    m_colours->save(s);
     m_store.sync();
 
     close();

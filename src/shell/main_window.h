@@ -13,6 +13,7 @@
 //  - connection and directories: ConfigurationCommands
 //  - channels: ChannelsWindows, the channels sink
 //  - sounds: SoundPlayer, the sounds sink, and its window TSoundFm
+//  - colours of every box and view: ColourViews
 // Messages, information, channels and sounds plug into the session's sinks.
 
 #include "settings/session_state.h"
@@ -35,6 +36,10 @@ namespace quorvelle::messages {
 class MessageWindows;
 class UserInfoWindowSet;
 } // namespace quorvelle::messages
+
+namespace quorvelle::settings {
+class ColourViews;
+}
 
 namespace quorvelle::shell {
 
@@ -67,6 +72,7 @@ public:
     MainMenu& menu() { return *m_menu; }
     WindowPresence& presence() { return *m_presence; }
     chat::SoundPlayer& sounds() { return *m_sounds; }
+    settings::ColourViews& colours() { return *m_colours; }
     Ui::TMainFm& form() { return ui; }
 
 signals:
@@ -93,6 +99,7 @@ private:
     messages::UserInfoWindowSet* m_information;
     chat::ChannelsWindows* m_channels;
     chat::SoundPlayer* m_sounds;
+    settings::ColourViews* m_colours;
 };
 
 } // namespace quorvelle::shell
