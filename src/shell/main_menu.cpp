@@ -153,8 +153,7 @@ MainMenu::MainMenu(QWidget* window, settings::Switches& switchState)
     Clear1 = command(m_nickHistory, "Clear1", u"&Clear"_s);
 
     // Shown for completeness; their windows arrive later.
-    for (QAction* later : {FilesQueue2, DefaultState1, MnSubj, MnSubjMin, MnNick, MnNickMin,
-                           MnUsers, MnUsersMin, LeftPlace, SendFile1, FilesQueue1})
+    for (QAction* later : {FilesQueue2, SendFile1, FilesQueue1})
         later->setEnabled(false);
 }
 

@@ -16,6 +16,7 @@
 #include "settings/app_paths.h"
 #include "settings/colour_views.h"
 #include "settings/program_info.h"
+#include "shell/about_window.h"
 #include "shell/configuration_commands.h"
 #include "shell/identity_boxes.h"
 #include "shell/image_list.h"
@@ -28,7 +29,6 @@
 #include "shell/window_shortcuts.h"
 
 #include <QAction>
-#include <QMessageBox>
 #include <QStackedWidget>
 #include <QTabBar>
 
@@ -160,10 +160,13 @@ TMainFm::TMainFm(settings::SettingsStore& store, QWidget* parent)
             });
     connect(m_tabCommands, &chat::TabCommands::exitRequested, this, &TMainFm::Exit1Click);
     connect(m_menu->Exit1, &QAction::triggered, this, &TMainFm::Exit1Click);
-    connect(m_menu->About1, &QAction::triggered, this, [this] {
-        QMessageBox::about(this, u"About"_s,
-                           settings::WindowCaption() +
-                               u"\n\nA serverless chat for the local network."_s);
+    connect(m_menu->About1, &QAction::triggered, this, [window = QPointer<TAboutFm>()]() mutable {
+        ShowSecondaryWindow(window, [] { return new TAboutFm; });
+    });
+    connect(m_layout, &WindowLayout::focusInputLine, presence, &WindowPresence::FocusInputLine);
+    connect(m_layout, &WindowLayout::firstTabRequested, this, [this] {
+        if (m_session->conversations().count() > 0)
+            m_session->conversations().TabControl1Change(0);
     });
 }
 

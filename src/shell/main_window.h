@@ -73,6 +73,7 @@ public:
     WindowPresence& presence() { return *m_presence; }
     chat::SoundPlayer& sounds() { return *m_sounds; }
     settings::ColourViews& colours() { return *m_colours; }
+    WindowLayout& windowLayout() { return *m_layout; }
     Ui::TMainFm& form() { return ui; }
 
 signals:

@@ -7,11 +7,13 @@
 #include "ui_main_window.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QFontDialog>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMainWindow>
 #include <QScreen>
+#include <QToolButton>
 
 namespace quorvelle::shell {
 
@@ -32,6 +34,46 @@ bool OnSomeScreen(const QRect& frame)
     return false;
 }
 
+// The buttons' glyphs: minimise, restore, close.
+const QString MinimizeGlyph = u"\u2013"_s;
+const QString RestoreGlyph = u"\u25A1"_s;
+const QString CloseGlyph = u"\u00D7"_s;
+
+QToolButton* BoxButton(QWidget* box, const char* name, const QString& glyph)
+{
+    auto* b = new QToolButton(box);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setText(glyph);
+    b->setAutoRaise(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setFixedSize(BoxButtonSize, BoxButtonSize);
+    QFont small = b->font();
+    small.setPixelSize(BoxButtonSize - 2);
+    small.setBold(false);
+    b->setFont(small);
+    return b;
+}
+
+void SetHeight(QWidget* w, int height, bool fixed)
+{
+    if (fixed) {
+        w->setFixedHeight(height);
+    } else {
+        w->setMinimumHeight(height);
+        w->setMaximumHeight(QWIDGETSIZE_MAX);
+    }
+}
+
+void SetWidth(QWidget* w, int width, bool fixed)
+{
+    if (fixed) {
+        w->setFixedWidth(width);
+    } else {
+        w->setMinimumWidth(width);
+        w->setMaximumWidth(QWIDGETSIZE_MAX);
+    }
+}
+
 } // namespace
 
 WindowLayout::WindowLayout(QMainWindow* window, Ui::TMainFm& form, MainMenu& menu,
@@ -44,14 +86,51 @@ WindowLayout::WindowLayout(QMainWindow* window, Ui::TMainFm& form, MainMenu& men
     ui.SnStSplit->setStretchFactor(1, 0);
     ui.SubjSplit->setStretchFactor(0, 0);
     ui.SubjSplit->setStretchFactor(1, 1);
+    // With the users box closed the nick box stays at the top.
+    ui.panel1Layout->setStretchFactor(ui.UsersBox, 1);
+    ui.panel1Layout->addStretch(0);
+
+    // Each box carries its minimise and close buttons over its caption.
+    const struct
+    {
+        Box box;
+        QGroupBox* group;
+        const char* minimize;
+        const char* close;
+    } boxes[] = {{Box::Subject, ui.SubjBox, "SubjMin", "SubjClose"},
+                 {Box::Nick, ui.NickBox, "NickMin", "NickClose"},
+                 {Box::Users, ui.UsersBox, "UsersMin", "UsersClose"}};
+    for (const auto& b : boxes) {
+        BoxButtons& buttons = m_buttons[size_t(b.box)];
+        buttons = {b.group, BoxButton(b.group, b.minimize, MinimizeGlyph),
+                   BoxButton(b.group, b.close, CloseGlyph)};
+        buttons.close->setToolTip(u"Close"_s);
+        connect(buttons.minimize, &QToolButton::clicked, this,
+                [this, box = b.box] { act(LayoutAction::minimize(box)); });
+        connect(buttons.close, &QToolButton::clicked, this,
+                [this, box = b.box] { act(LayoutAction::close(box)); });
+        b.group->installEventFilter(this);
+    }
+    const std::pair<QAction*, LayoutAction> items[] = {
+        {menu.MnSubj, LayoutAction::close(Box::Subject)},
+        {menu.MnSubjMin, LayoutAction::minimize(Box::Subject)},
+        {menu.MnNick, LayoutAction::close(Box::Nick)},
+        {menu.MnNickMin, LayoutAction::minimize(Box::Nick)},
+        {menu.MnUsers, LayoutAction::close(Box::Users)},
+        {menu.MnUsersMin, LayoutAction::minimize(Box::Users)},
+        {menu.LeftPlace, LayoutAction::of(LayoutAction::LeftPlace)},
+    };
+    for (const auto& [item, action] : items)
+        connect(item, &QAction::triggered, this, [this, action] { act(action); });
 
     // The remembered sizes follow the user's hand, and only it.
     connect(ui.SubjSplit, &QSplitter::splitterMoved, this,
-            [this] { m_state.subjectHeight = ui.SubjBox->height(); });
+            [this] { act(LayoutAction::of(LayoutAction::SubjectMoved, ui.SubjBox->height())); });
     connect(ui.SnStSplit, &QSplitter::splitterMoved, this,
-            [this] { m_state.editBoxHeight = ui.SnStPanel->height(); });
-    connect(ui.UsersNickSplit, &QSplitter::splitterMoved, this,
-            [this] { m_state.usersNickWidth = ui.UsersNickPanel->width(); });
+            [this] { act(LayoutAction::of(LayoutAction::InputMoved, ui.SnStPanel->height())); });
+    connect(ui.UsersNickSplit, &QSplitter::splitterMoved, this, [this] {
+        act(LayoutAction::of(LayoutAction::PanelMoved, ui.UsersNickPanel->width()));
+    });
 
     connect(menu.Font1, &QAction::triggered, this, [this] {
         bool ok = false;
@@ -61,11 +140,13 @@ WindowLayout::WindowLayout(QMainWindow* window, Ui::TMainFm& form, MainMenu& men
     });
     connect(menu.Defaultfont1, &QAction::triggered, this,
             [this] { ApplyMainFont(QFont(u"Arial"_s, 9, QFont::Bold)); });
+    connect(menu.DefaultState1, &QAction::triggered, this, &WindowLayout::DefaultState1Click);
     connect(menu.DefaultSize1, &QAction::triggered, this, &WindowLayout::DefaultSize1Click);
     connect(menu.CenterWindow1, &QAction::triggered, this, &WindowLayout::CenterWindow1Click);
     // New conversations take the main font.
     connect(&tabs, &chat::ConversationTabs::viewCreated, this,
             [this](chat::ConversationView* view) { view->setFont(m_mainFont); });
+    applyGeometry();
 }
 
 void WindowLayout::load(const settings::Settings& s)
@@ -79,9 +160,12 @@ void WindowLayout::load(const settings::Settings& s)
     m_fontCharset = s.number(key::FontCharset);
     ApplyMainFont(font);
 
-    m_state.load(s);
+    LayoutState stored;
+    stored.load(s);
+    stored.textHeight = textHeight();
+    m_state = StartUp(stored).state;
+    applyGeometry();
     applySizes();
-    showBoxStates();
 }
 
 void WindowLayout::save(settings::Settings& s)
@@ -110,25 +194,125 @@ void WindowLayout::ApplyMainFont(const QFont& font)
         w->setFont(font);
     for (int i = 0; chat::ConversationView* view = m_tabs.view(i); ++i)
         view->setFont(font);
-    ui.SubjBox->setMinimumHeight(textHeight() + 31);
-    ui.NickBox->setFixedHeight(textHeight() + 31);
-    ui.SnStPanel->setMinimumHeight(textHeight() + 7);
+    act(LayoutAction::of(LayoutAction::MainFont, textHeight()));
 }
 
-void WindowLayout::applySizes()
+void WindowLayout::act(const LayoutAction& action)
 {
-    m_window->resize(m_state.window);
+    const LayoutResult result = Transition(m_state, action);
+    m_state = result.state;
+    switch (action.kind) {
+    case LayoutAction::SubjectMoved:
+    case LayoutAction::PanelMoved:
+    case LayoutAction::InputMoved:
+        return; // the widgets are where the user put them
+    default:
+        break;
+    }
+    applyGeometry();
+    if (result.focusInputLine)
+        emit focusInputLine();
+}
+
+void WindowLayout::applyGeometry()
+{
+    const LayoutGeometry& g = m_geometry = GeometryOf(m_state);
+
+    ui.SubjBox->setVisible(g.subject.shape != BoxShape::Hidden);
+    ui.SubjMemo->setVisible(g.subject.shape == BoxShape::Normal);
+    if (g.subject.shape == BoxShape::Normal)
+        SetHeight(ui.SubjBox, g.subjectMinimum, false);
+    else if (g.subject.shape == BoxShape::Bar)
+        SetHeight(ui.SubjBox, g.subject.height, true);
+    ui.SubjSplit->setHandleWidth(g.subjectSplitter ? SplitterSize : 0);
+    ui.SubjSplit->handle(1)->setEnabled(g.subjectSplitter);
+
+    SetHeight(ui.SnStPanel, g.inputMinimum, false);
+
+    ui.NickBox->setVisible(g.nick.shape != BoxShape::Hidden);
+    ui.Edit3->setVisible(g.nick.shape == BoxShape::Normal);
+    ui.SpeedButton2->setVisible(g.nick.shape == BoxShape::Normal);
+    if (g.nick.shape != BoxShape::Hidden)
+        SetHeight(ui.NickBox, g.nick.height, true);
+    SetHeight(ui.SpaceBv2, g.nickSpacing, true);
+
+    ui.UsersBox->setVisible(g.users.shape != BoxShape::Hidden);
+    ui.UsersList->setVisible(g.users.shape == BoxShape::Normal);
+    ui.SpeedButton1->setVisible(g.users.shape == BoxShape::Normal);
+    SetWidth(ui.UsersBox, g.users.width, g.users.width > 0);
+    ui.panel1Layout->setAlignment(ui.UsersBox,
+                                  g.users.width > 0 ? Qt::AlignRight : Qt::Alignment());
+
+    ui.UsersNickPanel->setVisible(g.panelWidth > 0);
+    if (g.panelWidth > 0)
+        SetWidth(ui.UsersNickPanel, g.panelSplitter ? PanelMinimumWidth : g.panelWidth,
+                 !g.panelSplitter);
+    ui.UsersNickSplit->setHandleWidth(g.panelSplitter ? SplitterSize : 0);
+    const int panelIndex = g.panelOnLeft ? 0 : 1;
+    if (ui.UsersNickSplit->indexOf(ui.UsersNickPanel) != panelIndex) {
+        if (g.panelOnLeft)
+            ui.UsersNickSplit->insertWidget(0, ui.UsersNickPanel);
+        else
+            ui.UsersNickSplit->addWidget(ui.UsersNickPanel);
+        ui.UsersNickSplit->setStretchFactor(panelIndex, 0);
+        ui.UsersNickSplit->setStretchFactor(1 - panelIndex, 1);
+    }
+    ui.UsersNickSplit->handle(1)->setEnabled(g.panelSplitter);
+
+    for (Box b : {Box::Subject, Box::Nick, Box::Users}) {
+        const BoxGeometry& box = b == Box::Subject ? g.subject : b == Box::Nick ? g.nick : g.users;
+        m_buttons[size_t(b)].minimize->setText(box.minimized() ? RestoreGlyph : MinimizeGlyph);
+        m_buttons[size_t(b)].minimize->setToolTip(box.minimized() ? u"Restore"_s : u"Minimize"_s);
+        // A column is too narrow for its caption; its buttons stand for the box.
+        QPalette caption;
+        if (box.shape == BoxShape::Column)
+            caption.setColor(QPalette::WindowText, Qt::transparent);
+        m_buttons[size_t(b)].box->setPalette(caption);
+        placeButtons(b);
+    }
+    showBoxStates();
+    shareSplitters();
+}
+
+void WindowLayout::shareSplitters()
+{
+    const LayoutGeometry& g = m_geometry;
     // The splitters share out the space of the window's size, so that comes first.
-    m_window->layout()->activate();
+    if (m_window->layout())
+        m_window->layout()->activate();
     const auto share = [](QSplitter* splitter, int fixed, bool fixedFirst) {
         const int total =
             splitter->orientation() == Qt::Vertical ? splitter->height() : splitter->width();
         const int rest = qMax(1, total - fixed);
         splitter->setSizes(fixedFirst ? QList<int>{fixed, rest} : QList<int>{rest, fixed});
     };
-    share(ui.SubjSplit, m_state.subjectHeight, true);
-    share(ui.SnStSplit, m_state.editBoxHeight, false);
-    share(ui.UsersNickSplit, m_state.usersNickWidth, false);
+    if (g.subject.shape != BoxShape::Hidden)
+        share(ui.SubjSplit, g.subject.height, true);
+    share(ui.SnStSplit, g.inputHeight, false);
+    share(ui.UsersNickSplit, g.panelWidth, g.panelOnLeft);
+}
+
+void WindowLayout::placeButtons(Box b)
+{
+    const BoxButtons& buttons = m_buttons[size_t(b)];
+    const BoxGeometry& g = b == Box::Subject ? m_geometry.subject
+                           : b == Box::Nick  ? m_geometry.nick
+                                             : m_geometry.users;
+    const int width = buttons.box->width();
+    buttons.close->move(width - BoxButtonSize, 0);
+    // In a narrow column the minimise button goes under the close button.
+    if (g.shape == BoxShape::Column)
+        buttons.minimize->move(width - BoxButtonSize, BoxButtonSize + 1);
+    else
+        buttons.minimize->move(width - 2 * BoxButtonSize - 1, 0);
+    buttons.minimize->raise();
+    buttons.close->raise();
+}
+
+void WindowLayout::applySizes()
+{
+    m_window->resize(m_state.window);
+    shareSplitters();
     // A place stored on a monitor that is gone, or at another scale, is no place.
     if (m_state.position &&
         OnSomeScreen(QRect(*m_state.position, m_window->frameGeometry().size())))
@@ -139,25 +323,39 @@ void WindowLayout::applySizes()
 
 void WindowLayout::showBoxStates()
 {
-    // The View items tell the boxes' state; they change it once the boxes can move.
-    m_menu.MnSubj->setChecked(m_state.subject.shown);
-    m_menu.MnSubjMin->setChecked(m_state.subject.minimized);
-    m_menu.MnNick->setChecked(m_state.nick.shown);
-    m_menu.MnNickMin->setChecked(m_state.nick.minimized);
-    m_menu.MnUsers->setChecked(m_state.users.shown);
-    m_menu.MnUsersMin->setChecked(m_state.users.minimized);
+    const std::tuple<QAction*, QAction*, const BoxState&> items[] = {
+        {m_menu.MnSubj, m_menu.MnSubjMin, m_state.subject},
+        {m_menu.MnNick, m_menu.MnNickMin, m_state.nick},
+        {m_menu.MnUsers, m_menu.MnUsersMin, m_state.users},
+    };
+    for (const auto& [shown, minimized, box] : items) {
+        shown->setChecked(box.shown);
+        minimized->setChecked(box.minimized);
+        // Only a shown box can be minimised.
+        minimized->setEnabled(box.shown);
+    }
     m_menu.LeftPlace->setChecked(m_state.leftPlacement);
+}
+
+bool WindowLayout::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize || event->type() == QEvent::Show)
+        for (Box b : {Box::Subject, Box::Nick, Box::Users})
+            if (m_buttons[size_t(b)].box == watched)
+                placeButtons(b);
+    return QObject::eventFilter(watched, event);
+}
+
+void WindowLayout::DefaultState1Click()
+{
+    act(LayoutAction::of(LayoutAction::DefaultView));
+    emit firstTabRequested();
 }
 
 void WindowLayout::DefaultSize1Click()
 {
-    m_state.window = QSize(536, 363);
-    m_state.message = QSize(320, 246);
-    m_state.usersNickWidth = 120;
-    m_state.subjectHeight = textHeight() + 31;
-    m_state.editBoxHeight = textHeight() + 7;
-    const std::optional<QPoint> kept = m_window->pos();
-    m_state.position = kept;
+    act(LayoutAction::of(LayoutAction::DefaultSizes));
+    m_state.position = m_window->pos();
     applySizes();
 }
 
