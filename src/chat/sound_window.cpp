@@ -167,11 +167,13 @@ void TSoundFm::enableControls()
 
 void TSoundFm::BrowseBtnClick()
 {
-    const QString start =
-        QFileInfo(SoundOfEvent({WaveFile->text()}, m_player.baseDirectory()).file).absolutePath();
+    // Where the current file is, else the sounds directory.
+    const QString current = SoundOfEvent({WaveFile->text()}, m_player.baseDirectory()).file;
+    const QString folder = current.isEmpty() ? QString() : QFileInfo(current).absolutePath();
     const QString chosen = QFileDialog::getOpenFileName(
         this, u"Select Wave File"_s,
-        QDir(start).exists() ? start : m_player.baseDirectory() + u"Sounds"_s,
+        !folder.isEmpty() && QDir(folder).exists() ? folder
+                                                   : m_player.baseDirectory() + u"Sounds"_s,
         u"Wave Files (*.wav);;All Files (*)"_s);
     if (!chosen.isEmpty())
         WaveFile->setText(QDir::toNativeSeparators(chosen));

@@ -100,6 +100,8 @@ void ColourViews::apply()
     m_targets.tabs->setChatBackground(shown(C::ChatBrush));
     m_targets.messages->setColours(shown(C::MessageBrush), shown(MessageColourId(1)),
                                    shown(MessageColourId(2)), shown(MessageColourId(3)));
+    if (m_window)
+        m_window->showModel();
 }
 
 bool ColourViews::eventFilter(QObject* watched, QEvent* event)

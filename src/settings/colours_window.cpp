@@ -103,7 +103,7 @@ TColorsFm::TColorsFm(ColourViews& views) : m_views(views), m_model(views.colours
     connect(OkBtn, &QPushButton::clicked, this, &TColorsFm::OkBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QWidget::close);
     connect(ApplyButt, &QPushButton::clicked, this, &TColorsFm::ApplyButtClick);
-    paint();
+    showModel();
     setFixedSize(sizeHint());
 }
 
@@ -132,7 +132,7 @@ QLabel* TColorsFm::label(QWidget* parent, const char* name, const QString& capti
     return l;
 }
 
-void TColorsFm::paint()
+void TColorsFm::showModel()
 {
     for (const ColourDef& def : ColourTable()) {
         QWidget* w = m_swatches[size_t(def.id)];
@@ -150,7 +150,7 @@ void TColorsFm::pick(ColourId id)
         return;
     m_model.set(id, ColourValueOf(chosen.rgb()));
     m_changed.set(size_t(id));
-    paint();
+    showModel();
 }
 
 void TColorsFm::ApplyButtClick()

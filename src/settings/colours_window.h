@@ -36,6 +36,8 @@ public:
     // The panel or label that shows id.
     QWidget* swatch(ColourId id) const { return m_swatches[size_t(id)]; }
     const Colours& model() const { return m_model; }
+    // Draws the model again, as the desktop's palette now shows it.
+    void showModel();
 
     QPushButton* OkBtn;
     QPushButton* CancelBtn;
@@ -48,7 +50,6 @@ protected:
 private:
     QWidget* panel(QWidget* parent, const char* name, ColourId id);
     QLabel* label(QWidget* parent, const char* name, const QString& caption, ColourId id);
-    void paint();
 
     ColourViews& m_views;
     Colours m_model;

@@ -184,12 +184,16 @@ void TestColoursWindow::onlyPickedColoursAreStored()
 void TestColoursWindow::desktopPaletteChangeIsFollowed()
 {
     Ui::TMainFm& ui = m_fixture.window->form();
+    TColorsFm* w = openWindow();
     QApplication::setPalette(DarkPalette());
     QCOMPARE(BaseOf(mainView()), QColor(0x20, 0x20, 0x20));
     QCOMPARE(BaseOf(ui.reEdit), QColor(0x20, 0x20, 0x20));
     QCOMPARE(ui.Edit3->palette().color(QPalette::Text), QColor(0xEE, 0xEE, 0xEE));
+    // The open window's model too, the navy default lightened on the dark panel.
+    QCOMPARE(w->swatch(ColourId::ChatBrush)->palette().color(QPalette::Window),
+             QColor(0x20, 0x20, 0x20));
+    QVERIFY(w->swatch(LineColourId(8))->palette().color(QPalette::WindowText) != QColor(0, 0, 128));
     // A picked colour stays as picked.
-    TColorsFm* w = openWindow();
     w->pick(ColourId::SubjectBrush);
     QTest::mouseClick(w->OkBtn, Qt::LeftButton);
     QApplication::setPalette(m_palette);
