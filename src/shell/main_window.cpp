@@ -84,9 +84,10 @@ TMainFm::TMainFm(settings::SettingsStore& store, QWidget* parent)
     m_channels = new chat::ChannelsWindows(
         *m_session, m_settings, [editMenus](QWidget* box) { editMenus->attach(box); }, this);
     m_session->sinks().channels = m_channels;
-    m_sounds =
-        new chat::SoundPlayer([this] { return m_state.MyStatus; }, [this] { return isVisible(); },
-                              settings::ShippedDataDirectory(), this);
+    // Without a tray, hiding the window minimises it.
+    m_sounds = new chat::SoundPlayer([this] { return m_state.MyStatus; },
+                                     [this] { return isVisible() && !isMinimized(); },
+                                     settings::ShippedDataDirectory(), this);
     m_session->sinks().sounds = m_sounds;
     m_colours = new settings::ColourViews(
         this, {ui.UsersList, ui.SubjMemo, ui.reEdit, ui.Edit3, m_tabs, m_messages}, *m_menu);

@@ -311,6 +311,21 @@ void TestSoundWindow::menuOpensOneWindowAndSettingsSurviveARestart()
     QCOMPARE(fixture.window->sounds().settings(), chosen);
     QVERIFY(fixture.stored().contains("Event11=Sounds\\\\Conf.wav") ||
             fixture.stored().contains("Event11=Sounds\\Conf.wav"));
+
+    // Hidden, or minimised where there is no tray to hide in, is not looked at.
+    shell::TMainFm* next = fixture.window.get();
+    next->sounds().settings().SoundVisible = true;
+    next->sounds().settings().events[13] = {QString(), true, false};
+    QSignalSpy sounded(&next->sounds(), &SoundPlayer::sounded);
+    next->sounds().playSoundEvent(13);
+    next->showMinimized();
+    next->sounds().playSoundEvent(13);
+    next->showNormal();
+    next->sounds().playSoundEvent(13);
+    QCOMPARE(sounded.size(), 3);
+    QCOMPARE(sounded[0][0].toInt(), int(SoundDecision::Nothing));
+    QCOMPARE(sounded[1][0].toInt(), int(SoundDecision::Nothing));
+    QCOMPARE(sounded[2][0].toInt(), int(SoundDecision::Beep));
     fixture.stop();
 }
 
