@@ -5,6 +5,8 @@
 
 #include <QCloseEvent>
 #include <QColorDialog>
+#include <QFrame>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>

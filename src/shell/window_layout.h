@@ -94,7 +94,6 @@ private:
     std::array<BoxButtons, 3> m_buttons{};
     QFont m_mainFont;
     int m_fontCharset = 204;
-    bool m_placing = false; // the splitters are moved by us, not by the user
 };
 
 } // namespace quorvelle::shell
