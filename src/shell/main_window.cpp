@@ -21,6 +21,7 @@
 #include "shell/window_layout.h"
 #include "shell/window_presence.h"
 #include "shell/window_shortcuts.h"
+#include "transfer/file_commands.h"
 
 #include <QAction>
 #include <QMessageBox>
@@ -79,6 +80,7 @@ TMainFm::TMainFm(settings::SettingsStore& store, QWidget* parent)
     m_channels = new chat::ChannelsWindows(
         *m_session, m_settings, [editMenus](QWidget* box) { editMenus->attach(box); }, this);
     m_session->sinks().channels = m_channels;
+    m_files = new transfer::FileCommands(this, *m_menu, *m_session);
 
     // The window's shortcuts win over the text boxes' own keys; the boxes share
     // macro, layout and users-list keys and the edit menu; a double-clicked word
@@ -136,6 +138,8 @@ TMainFm::TMainFm(settings::SettingsStore& store, QWidget* parent)
                     m_session->OpenForUser(name);
                 m_presence->ShowAsked();
             });
+    connect(m_users, &UsersActions::sendFileRequested, m_files,
+            &transfer::FileCommands::SendFile1Click);
     connect(m_menu->Channels1, &QAction::triggered, m_channels,
             &chat::ChannelsWindows::Channels1Click);
     connect(m_channels, &chat::ChannelsWindows::channelJoined, presence,
@@ -153,9 +157,9 @@ TMainFm::~TMainFm()
 {
     // The parts and the widgets go while the session they use is still there: a
     // widget that dies with the focus still tells its filters.
-    for (QObject* part : std::initializer_list<QObject*>{m_channels, m_information, m_messages,
-                                                         m_configuration, m_layout, m_presence,
-                                                         m_users, m_boxes, m_input, m_tabCommands})
+    for (QObject* part : std::initializer_list<QObject*>{
+             m_files, m_channels, m_information, m_messages, m_configuration, m_layout, m_presence,
+             m_users, m_boxes, m_input, m_tabCommands})
         delete part;
     delete centralWidget();
 }

@@ -12,6 +12,8 @@
 //  - boxes, sizes, font: WindowLayout
 //  - connection and directories: ConfigurationCommands
 //  - channels: ChannelsWindows, the channels sink
+//  - files: FileCommands (send-file dialog, files queue window); the transfers
+//    themselves run in the session
 // Messages, information, channels and sounds plug into the session's sinks.
 
 #include "settings/session_state.h"
@@ -33,6 +35,10 @@ namespace quorvelle::messages {
 class MessageWindows;
 class UserInfoWindowSet;
 } // namespace quorvelle::messages
+
+namespace quorvelle::transfer {
+class FileCommands;
+}
 
 namespace quorvelle::shell {
 
@@ -89,6 +95,7 @@ private:
     messages::MessageWindows* m_messages;
     messages::UserInfoWindowSet* m_information;
     chat::ChannelsWindows* m_channels;
+    transfer::FileCommands* m_files;
 };
 
 } // namespace quorvelle::shell
