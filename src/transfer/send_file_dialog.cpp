@@ -3,15 +3,29 @@
 #include "presence/status.h"
 #include "presence/users_registry.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QVBoxLayout>
 
 namespace quorvelle::transfer {
 
 using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Where the last files came from, else the home directory.
+QString& lastDirectory()
+{
+    static QString directory = QDir::homePath();
+    return directory;
+}
+
+} // namespace
 
 TOpenSendFileDialog::TOpenSendFileDialog(const presence::UsersRegistry& users,
                                          const QString& selected, QWidget* parent)
@@ -26,6 +40,10 @@ TOpenSendFileDialog::TOpenSendFileDialog(const presence::UsersRegistry& users,
     m_chooser->setFileMode(QFileDialog::ExistingFiles);
     m_chooser->setNameFilter(u"Any file (*)"_s);
     m_chooser->setAcceptMode(QFileDialog::AcceptOpen);
+    m_chooser->setSizeGripEnabled(false);
+    m_chooser->setWindowFlags(Qt::Widget); // inside this dialog, not a window of its own
+    m_chooser->show();                     // a dialog stays hidden inside another until asked
+    m_chooser->setDirectory(lastDirectory());
 
     auto* panel = new QWidget(this);
     UsersLabel = new QLabel(panel);
@@ -54,10 +72,15 @@ TOpenSendFileDialog::TOpenSendFileDialog(const presence::UsersRegistry& users,
 
     connect(m_chooser, &QFileDialog::filesSelected, this, [this](const QStringList& files) {
         m_files = files;
+        if (!files.isEmpty())
+            lastDirectory() = QFileInfo(files.first()).absolutePath();
         accept();
     });
     connect(m_chooser, &QFileDialog::rejected, this, &QDialog::reject);
     resize(680, 380);
+    // A path can be typed at once.
+    if (auto* name = m_chooser->findChild<QLineEdit*>(u"fileNameEdit"_s))
+        setFocusProxy(name);
 }
 
 QStringList TOpenSendFileDialog::nicks() const
