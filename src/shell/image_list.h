@@ -14,7 +14,10 @@ public:
     // 19 outgoing, 20 incoming / add to list, 21 sounds, 26 user information,
     // 28 messages archive, 29 all messages, 50 Add, 51 Del, 65 OK,
     // 66 message window, 67 Reply, 68 Quote, 69 Refresh.
-    // Rows of the files queue: 120..125, named below.
+    // Files queue: 110 the window (and "Files Queue..."), 111 add a file (and
+    // "Send File"), 112 remove a file, 113 remove the finished ones, 114 start,
+    // 115 stop, 116 grid lines, 117 open a received file, 118 the incoming
+    // directory; its rows: 120..125, named below.
     static constexpr int TransferIdle = 120;
     static constexpr int TransferSending = 121;
     static constexpr int TransferReceiving = 122;

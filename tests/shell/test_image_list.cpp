@@ -65,6 +65,8 @@ void TestImageList::rendersAtListSize_data()
           29, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 50, 51, 65, 66, 67, 68, 69,  81,  82,
           83, 84, 85, 86, 87, 88, 89, 90, 91, 92, 93, 94, 95, 96, 97, 98, 99, 100, 101, 102})
         QTest::addRow("%02d", i) << i;
+    for (int i = 110; i <= 118; ++i)
+        QTest::addRow("%d", i) << i;
     for (int i = ImageList::TransferIdle; i <= ImageList::TransferFailed; ++i)
         QTest::addRow("%d", i) << i;
     QTest::newRow("app") << -1;
@@ -107,6 +109,8 @@ void TestImageList::pairsLookDifferent_data()
         << ImageList::TransferSending << ImageList::TransferReceiving;
     QTest::newRow("transfer finished/failed")
         << ImageList::TransferFinished << ImageList::TransferFailed;
+    QTest::newRow("add/remove file") << 111 << 112;
+    QTest::newRow("start/stop") << 114 << 115;
     QTest::newRow("transfer idle/problem") << ImageList::TransferIdle << ImageList::TransferProblem;
 }
 
@@ -121,7 +125,7 @@ void TestImageList::pairsLookDifferent()
 void TestImageList::unknownIndexIsNull_data()
 {
     QTest::addColumn<int>("index");
-    for (int i : {-1, 12, 14, 16, 31, 42, 80, 103, 119, 126})
+    for (int i : {-1, 12, 14, 16, 31, 42, 80, 103, 109, 119, 126})
         QTest::addRow("%d", i) << i;
 }
 
