@@ -100,7 +100,8 @@ TFQueueFm::TFQueueFm(FileTransfers& transfers)
     RemOkRecvButt =
         Tool(RecvTool, "RemOkRecvButt", u"Remove All Ok Files from Queue"_s, ImageRemoveOk);
     RecvTool->addSeparator();
-    QAction* CancelRecvButt = Tool(RecvTool, "CancelRecvButt", u"Cancel Receive File"_s, ImageStop);
+    QAction* CancelRecvButt =
+        Tool(RecvTool, "CancelRecvButt", u"Cancel Receive File"_s, ImageCancel);
     CancelRecvButt->setEnabled(false);
     RecvTool->addSeparator();
     QAction* RecvGridButt = Tool(RecvTool, "RecvGridButt", u"Show Grid Lines"_s, ImageGrid);

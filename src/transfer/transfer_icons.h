@@ -9,27 +9,29 @@
 
 namespace quorvelle::transfer {
 
-inline constexpr int ImageFilesQueue = 41;
-inline constexpr int ImageAddFile = 50;
-inline constexpr int ImageRemove = 51;
-inline constexpr int ImageRemoveOk = 65;
-inline constexpr int ImageStart = 8;
-inline constexpr int ImageStop = 15;
-inline constexpr int ImageGrid = 11;
-inline constexpr int ImageOpen = 36;
-inline constexpr int ImageFolder = 37;
+inline constexpr int ImageFilesQueue = 110;
+inline constexpr int ImageAddFile = 111;
+inline constexpr int ImageRemove = 112;
+inline constexpr int ImageRemoveOk = 113;
+inline constexpr int ImageStart = 114;
+inline constexpr int ImageStop = 115;
+inline constexpr int ImageGrid = 116;
+inline constexpr int ImageOpen = 117;
+inline constexpr int ImageFolder = 118;
+inline constexpr int ImageCancel = 15;
 
 // A row's picture: waiting, sending, receiving, a problem it may get over, done, failed.
 inline QIcon StateIcon(int state)
 {
+    using shell::ImageList;
     enum
     {
-        Idle = 120,
-        ActiveSend,
-        ActiveReceive,
-        Problem,
-        Finished,
-        Failed
+        Idle = ImageList::TransferIdle,
+        ActiveSend = ImageList::TransferSending,
+        ActiveReceive = ImageList::TransferReceiving,
+        Problem = ImageList::TransferProblem,
+        Finished = ImageList::TransferFinished,
+        Failed = ImageList::TransferFailed
     };
     switch (state) {
     case Queued:
