@@ -166,6 +166,8 @@ private slots:
             << QString(300, u'a') + u".txt"_s << QString(176, u'a') + u".txt"_s;
         QTest::newRow("300 bytes, two per character")
             << QString(150, u'\u0436') + u".txt"_s << QString(88, u'\u0436') + u".txt"_s;
+        QTest::newRow("the longest a header holds, cut in one pass")
+            << QString(65000, u'\u0436') << QString(90, u'\u0436');
     }
 
     void incomingName()
