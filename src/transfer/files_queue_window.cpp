@@ -141,6 +141,7 @@ TFQueueFm::TFQueueFm(FileTransfers& transfers)
     for (QAction* a :
          {RemSendButt, RemOkSendButt, StartSendButt, OpenRecvButt, RemRecvButt, RemOkRecvButt})
         a->setEnabled(false);
+    lvSendList->setFocus(); // not the directory box, where a stray key would change it
     RemOkSendButt->setEnabled(transfers.queue().sending().hasSucceeded());
     RemOkRecvButt->setEnabled(transfers.queue().receiving().hasSucceeded());
 
