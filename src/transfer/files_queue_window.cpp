@@ -147,28 +147,27 @@ TFQueueFm::TFQueueFm(FileTransfers& transfers)
 
     FilesQueue& queue = transfers.queue();
     connect(AddSendButt, &QAction::triggered, this, &TFQueueFm::addFilesRequested);
-    connect(RemSendButt, &QAction::triggered, this, [this, &queue] {
-        const int row = selectedRow(Direction::Send);
-        if (row >= 0) {
-            queue.remove(Direction::Send, row);
-            selectAfterRemove(Direction::Send, row);
-        }
-    });
-    connect(RemRecvButt, &QAction::triggered, this, [this, &queue] {
-        const int row = selectedRow(Direction::Receive);
-        if (row >= 0) {
-            queue.remove(Direction::Receive, row);
-            selectAfterRemove(Direction::Receive, row);
-        }
-    });
-    connect(RemOkSendButt, &QAction::triggered, this, [this, &queue] {
-        queue.removeSucceeded(Direction::Send);
-        selectAfterRemove(Direction::Send, 0);
-    });
-    connect(RemOkRecvButt, &QAction::triggered, this, [this, &queue] {
-        queue.removeSucceeded(Direction::Receive);
-        selectAfterRemove(Direction::Receive, 0);
-    });
+    // Remove and Remove All Ok work alike on both lists.
+    const struct
+    {
+        Direction direction;
+        QAction* remove;
+        QAction* removeOk;
+    } lists[] = {{Direction::Send, RemSendButt, RemOkSendButt},
+                 {Direction::Receive, RemRecvButt, RemOkRecvButt}};
+    for (const auto& l : lists) {
+        const Direction d = l.direction;
+        connect(l.remove, &QAction::triggered, this, [this, &queue, d] {
+            if (const int row = selectedRow(d); row >= 0) {
+                queue.remove(d, row);
+                selectAfterRemove(d, row);
+            }
+        });
+        connect(l.removeOk, &QAction::triggered, this, [this, &queue, d] {
+            queue.removeSucceeded(d);
+            selectAfterRemove(d, 0);
+        });
+    }
     connect(StartSendButt, &QAction::triggered, this, [this, &queue] {
         if (const int row = selectedRow(Direction::Send); row >= 0)
             queue.start(row);
