@@ -84,8 +84,9 @@ int main(int argc, char* argv[])
         u"A Quorvelle peer without windows. Prints every line it would show as "
         "conversation<TAB>line, and reads commands from standard input: say CONV TEXT, "
         "join #CHANNEL, private NICK, switch CONV, leave CONV, nick NEW, status 0-3, "
-        "subject TEXT, beep NICK, info NICK, message NICK TEXT, mass TEXT, refresh, users, tabs, "
-        "channels, quit."_s);
+        "subject TEXT, beep NICK, info NICK, message NICK TEXT, mass TEXT, send NICK PATH, "
+        "refresh, "
+        "users, tabs, channels, quit."_s);
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption nickOption(u"nick"_s, u"Nick name (default: host name)."_s, u"name"_s);
@@ -97,6 +98,9 @@ int main(int argc, char* argv[])
         u"channel"_s, u"Channel to join at start; repeat for several (default #Talks)."_s,
         u"name"_s);
     const QCommandLineOption logsOption(u"logs"_s, u"Write conversation logs here."_s, u"dir"_s);
+    const QCommandLineOption filesOption(
+        u"files-dir"_s, u"Receive files into this directory (default: none are accepted)."_s,
+        u"dir"_s);
     const QCommandLineOption codepageOption(u"codepage"_s, u"Code page of the net."_s, u"name"_s);
     const QCommandLineOption stampsOption(u"stamps"_s, u"Print time stamps."_s);
     const QCommandLineOption traceOption(
@@ -104,7 +108,8 @@ int main(int argc, char* argv[])
     const QCommandLineOption settingsOption(
         u"use-settings"_s, u"Start from the user's settings and save them at quit."_s);
     parser.addOptions({nickOption, statusOption, portOption, broadcastOption, channelOption,
-                       logsOption, codepageOption, stampsOption, traceOption, settingsOption});
+                       logsOption, filesOption, codepageOption, stampsOption, traceOption,
+                       settingsOption});
     parser.process(app);
 
     const bool useSettings = parser.isSet(settingsOption);
@@ -126,6 +131,7 @@ int main(int argc, char* argv[])
         options.broadcast = values.listItems(settings::section::AddrList);
         options.codepage = values.text(settings::key::Codepage).toLatin1();
         options.channels = chat::StartupChannels(values);
+        options.filesDirectory = values.text(settings::key::FilesDir);
     } else {
         state.MyNick = settings::GetComputerNameText();
         state.SubjectAuthor = state.MyNick;
@@ -155,6 +161,8 @@ int main(int argc, char* argv[])
         if (!options.logsDirectory.endsWith(u'/'))
             options.logsDirectory += u'/';
     }
+    if (parser.isSet(filesOption))
+        options.filesDirectory = parser.value(filesOption);
     if (parser.isSet(codepageOption))
         options.codepage = parser.value(codepageOption).toLatin1();
     options.trace = parser.isSet(traceOption);

@@ -48,6 +48,8 @@ TChannelsFm::TChannelsFm(const QList<KeptChannel>& kept)
     QPushButton* DelButt = Button(u"DelButt"_s, u"Del"_s, 51, own);
     QPushButton* JoinButt = Button(u"JoinButt"_s, u"Join the Channel"_s, 8, own);
     auto* ownLayout = new QGridLayout(own);
+    ownLayout->setContentsMargins(6, 4, 6, 6);
+    ownLayout->setSpacing(4);
     ownLayout->addWidget(MyChanList, 0, 0, 1, 3);
     ownLayout->addWidget(ChanEdit, 1, 0, 1, 2);
     ownLayout->addWidget(AddButt, 1, 2);
@@ -57,11 +59,13 @@ TChannelsFm::TChannelsFm(const QList<KeptChannel>& kept)
     auto* net = new QGroupBox(u" Created Channels: "_s, this);
     CreatedChanList = new QListWidget(net);
     CreatedChanList->setObjectName(u"CreatedChanList"_s);
-    GetChanButt = Button(u"GetChanButt"_s, QString(), 8, net);
+    GetChanButt = Button(u"GetChanButt"_s, QString(), 69, net);
     GetChanButt->setFlat(true);
     GetChanButt->setToolTip(u"Ask the net again (Ctrl+R)"_s);
     QPushButton* AddListButt = Button(u"AddListButt"_s, u"Add to List"_s, 20, net);
     auto* netLayout = new QGridLayout(net);
+    netLayout->setContentsMargins(6, 4, 6, 6);
+    netLayout->setSpacing(4);
     netLayout->addWidget(CreatedChanList, 0, 0, 2, 1);
     netLayout->addWidget(GetChanButt, 0, 1, Qt::AlignTop);
     netLayout->addWidget(AddListButt, 1, 1, Qt::AlignBottom);
@@ -73,6 +77,8 @@ TChannelsFm::TChannelsFm(const QList<KeptChannel>& kept)
     buttons->addWidget(OKButt);
     buttons->addWidget(CancelButt);
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(4);
     layout->addWidget(own, 3);
     layout->addWidget(net, 2);
     layout->addLayout(buttons);
@@ -80,7 +86,8 @@ TChannelsFm::TChannelsFm(const QList<KeptChannel>& kept)
     for (const KeptChannel& channel : kept)
         append(channel.name, channel.opensAtStart);
 
-    setFixedSize(288, 274);
+    // Its size, unless the desktop's font needs more room.
+    setFixedSize(QSize(288, 274).expandedTo(minimumSizeHint()));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 

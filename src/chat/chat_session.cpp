@@ -16,14 +16,22 @@ ChatSession::ChatSession(settings::SessionState& state, const QByteArray& codepa
           m_net.actions().AnnounceConversation(kind, name);
       }),
       m_logs(m_net.wireText()), m_output(state, m_conversations, m_logs, m_net.sinks(),
-                                         settings::WindowCaption(), std::move(clock))
+                                         settings::WindowCaption(), std::move(clock)),
+      m_transfers(m_net.registry(), state, codepage)
 {
     m_net.sinks().conversations = this;
 }
 
 bool ChatSession::open(quint16 port, const QStringList& addrList)
 {
+    m_transfers.openFilePort(port);
     return m_net.open(port, addrList);
+}
+
+void ChatSession::setCodepage(const QByteArray& codepage)
+{
+    m_net.setCodepage(codepage);
+    m_transfers.setCodepage(codepage);
 }
 
 void ChatSession::RestoreConversations(const QStringList& channels)

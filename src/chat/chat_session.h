@@ -11,6 +11,7 @@
 #include "chat/log_writer.h"
 #include "net/net_session.h"
 #include "settings/session_state.h"
+#include "transfer/file_transfers.h"
 
 #include <QObject>
 
@@ -33,9 +34,13 @@ public:
     ConversationSet& conversations() { return m_conversations; }
     ChatOutput& output() { return m_output; }
     LogWriter& logs() { return m_logs; }
+    transfer::FileTransfers& transfers() { return m_transfers; }
 
-    // Loads the broadcast table and opens the sockets; false when the UDP port
-    // could not be bound.
+    // Packets, logs, the archive and file names from now on.
+    void setCodepage(const QByteArray& codepage);
+
+    // Loads the broadcast table and opens the sockets (the file port one below the
+    // UDP port); false when the UDP port could not be bound.
     bool open(quint16 port, const QStringList& addrList);
     // #Main first, then the channels (names without "#" are skipped), each with
     // its date header in the log.
@@ -66,6 +71,7 @@ private:
     ConversationSet m_conversations;
     LogWriter m_logs;
     ChatOutput m_output;
+    transfer::FileTransfers m_transfers;
     bool m_leaving = false;
 };
 

@@ -3,6 +3,8 @@
 #include "messages/message_send.h"
 #include "messages/raw_text.h"
 
+#include <QFileInfo>
+
 namespace quorvelle::cli {
 
 using namespace Qt::Literals::StringLiterals;
@@ -24,6 +26,10 @@ HeadlessPeer::HeadlessPeer(settings::SessionState& state, const PeerOptions& opt
     sinks.information = this;
     sinks.channels = this;
     sinks.session = this;
+    transfer::FileTransfers& transfers = m_session.transfers();
+    transfers.setIncomingDir(options.filesDirectory);
+    connect(&transfers.engine(), &transfer::TransferEngine::transferChanged, this,
+            &HeadlessPeer::printTransfer);
     if (options.trace)
         connect(&m_session.net().transport(), &net::UdpTransport::datagramReceived, this,
                 [this](const QByteArray& datagram) {
@@ -111,6 +117,11 @@ bool HeadlessPeer::execute(const QString& command)
         if (typed.isEmpty() ||
             !messages::SendMessageText(m_session, verb == u"mass" ? QString() : first, raw))
             print({u"!error"_s, u"message not sent"_s});
+    } else if (verb == u"send") {
+        if (rest.isEmpty() || !QFileInfo(rest).isFile() ||
+            m_session.transfers().queue().addFiles({QFileInfo(rest).absoluteFilePath()}, {first}) ==
+                0)
+            print({u"!error"_s, u"file not queued"_s});
     } else if (verb == u"refresh") {
         actions.RefreshUsersList();
     } else if (verb == u"users") {
@@ -122,7 +133,7 @@ bool HeadlessPeer::execute(const QString& command)
     } else if (verb == u"tabs") {
         print(QStringList{u"!tabs"_s} + conversations.names());
     } else if (verb == u"channels") {
-        m_session.net().link().SendBroadcast(m_session.net().packets().AskChannels(m_state.MyNick));
+        actions.AskChannels();
     } else if (verb == u"quit") {
         quit();
         return false;
@@ -130,6 +141,22 @@ bool HeadlessPeer::execute(const QString& command)
         print({u"!error"_s, u"unknown command "_s + verb});
     }
     return true;
+}
+
+void HeadlessPeer::printTransfer(transfer::Direction direction, const transfer::TransferInfo& info,
+                                 int fields)
+{
+    // A line for each new state, with the row as the queue holds it then.
+    if (!(fields & transfer::Field::State))
+        return;
+    const transfer::FilesQueueModel& list = m_session.transfers().queue().list(direction);
+    const int row = list.rowOfId(info.id);
+    if (row < 0)
+        return;
+    const transfer::TransferInfo& entry = list.entry(row);
+    print({u"!transfer"_s, direction == transfer::Direction::Send ? u"send"_s : u"receive"_s,
+           entry.nickName, entry.fileName, QString::number(entry.done),
+           transfer::StatusText(entry)});
 }
 
 bool HeadlessPeer::showInformation(const QString& window, const net::InfoReply& r)

@@ -15,9 +15,10 @@ namespace quorvelle::cli {
 struct PeerOptions
 {
     quint16 port = 8166;
-    QStringList broadcast; // empty: 255.255.255.255
-    QStringList channels;  // joined at start besides #Main
-    QString logsDirectory; // empty: no logs
+    QStringList broadcast;  // empty: 255.255.255.255
+    QStringList channels;   // joined at start besides #Main
+    QString logsDirectory;  // empty: no logs
+    QString filesDirectory; // received files; empty: every incoming file is refused
     QByteArray codepage;
     bool trace = false; // print every packet that arrives
 };
@@ -57,6 +58,8 @@ private:
     void appendLines(int index, const QStringList& lines, net::LineColour colour) override;
 
     void print(const QStringList& fields);
+    void printTransfer(transfer::Direction direction, const transfer::TransferInfo& info,
+                       int fields);
     QChar statusOf(const QString& nick);
 
     settings::SessionState& m_state;

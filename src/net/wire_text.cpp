@@ -2,8 +2,27 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <optional>
 
 namespace quorvelle::net {
+
+namespace {
+
+// Opening a converter for a code page is far dearer than converting a short packet,
+// so each thread keeps the one it used last.
+template <typename Converter> Converter& CachedConverter(const QByteArray& codepage)
+{
+    thread_local QByteArray name;
+    thread_local std::optional<Converter> converter;
+    if (!converter || name != codepage) {
+        converter.emplace(codepage.constData());
+        name = codepage;
+    }
+    converter->resetState();
+    return *converter;
+}
+
+} // namespace
 
 WireText::WireText(const QByteArray& codepage)
     : m_codepage(settings::IsKnownCodepage(codepage) ? codepage
@@ -38,7 +57,7 @@ QString WireText::unmappable(const QString& text) const
 
 QByteArray WireText::encode(const QString& text) const
 {
-    QStringEncoder encoder(m_codepage.constData());
+    QStringEncoder& encoder = CachedConverter<QStringEncoder>(m_codepage);
     QByteArray bytes = encoder.encode(text);
     if (!encoder.hasError())
         return bytes;
@@ -56,8 +75,7 @@ QByteArray WireText::encode(const QString& text) const
 
 QString WireText::decode(QByteArrayView bytes) const
 {
-    QStringDecoder decoder(m_codepage.constData());
-    return decoder.decode(bytes);
+    return CachedConverter<QStringDecoder>(m_codepage).decode(bytes);
 }
 
 } // namespace quorvelle::net

@@ -27,7 +27,7 @@ ConfigurationCommands::ConfigurationCommands(QWidget* window, MainMenu& menu,
 void ConfigurationCommands::load(const settings::Settings& s)
 {
     m_session.logs().setDirectory(s.text(key::LogsDir));
-    m_filesDir = s.text(key::FilesDir);
+    m_session.transfers().setIncomingDir(s.text(key::FilesDir));
 }
 
 void ConfigurationCommands::save(settings::Settings& s) const
@@ -39,7 +39,7 @@ void ConfigurationCommands::save(settings::Settings& s) const
         s.setListItem(settings::section::AddrList, net::IpToText(address));
     s.setText(key::Codepage, QString::fromLatin1(m_session.net().wireText().codepage()));
     s.setText(key::LogsDir, m_session.logs().directory());
-    s.setText(key::FilesDir, m_filesDir);
+    s.setText(key::FilesDir, m_session.transfers().incomingDir());
 }
 
 void ConfigurationCommands::Connection1Click()
@@ -52,7 +52,7 @@ void ConfigurationCommands::Connection1Click()
         auto* window =
             new TConnFm(addresses, transport.sendPort(), m_session.net().wireText().codepage());
         connect(window, &TConnFm::codepageChosen, this,
-                [this](const QByteArray& codepage) { m_session.net().setCodepage(codepage); });
+                [this](const QByteArray& codepage) { m_session.setCodepage(codepage); });
         connect(window, &TConnFm::applied, this, [this](const QStringList& texts, quint16 port) {
             m_session.net().transport().SetBroadcastAddrs(texts);
             m_session.net().transport().setSendPort(port);

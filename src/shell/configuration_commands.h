@@ -37,7 +37,6 @@ private:
     QWidget* m_window;
     chat::ChatSession& m_session;
     QPointer<TConnFm> m_connection;
-    QString m_filesDir;
 };
 
 } // namespace quorvelle::shell

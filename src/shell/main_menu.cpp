@@ -126,11 +126,13 @@ MainMenu::MainMenu(QWidget* window, settings::Switches& switchState)
     Beep1 = command(u, "Beep1", u"Alert Beep"_s, keys("Ctrl+B"));
     SayNick1 = command(u, "SayNick1", u"Say Nick"_s, keys("Ctrl+N"));
     RequestINFO1 = command(u, "RequestINFO1", u"Request INFO"_s, keys("Ctrl+I"));
-    SendFile1 = command(u, "SendFile1", u"Send File"_s, keys("Ctrl+W"));
+    // Its twin takes Ctrl+W; the item only shows it.
+    SendFile1 = command(u, "SendFile1", u"Send File\tCtrl+W"_s);
     u->addSeparator()->setObjectName(u"N8"_s);
     MassMessage1 = command(u, "MassMessage1", u"Mass Message"_s, keys("Ctrl+M"));
     RefreshUsersList1 = command(u, "RefreshUsersList1", u"Refresh UsersList"_s, keys("Ctrl+R"));
-    FilesQueue1 = command(u, "FilesQueue1", u"Files Queue..."_s, keys("Ctrl+Q"));
+    // The configuration menu's item takes Ctrl+Q; this one only shows it.
+    FilesQueue1 = command(u, "FilesQueue1", u"Files Queue...\tCtrl+Q"_s);
     // Hidden actions take no shortcuts, so the twins are kept out of the menus
     // rather than hidden in them.
     MessTwin = command(nullptr, "MessTwin", u"mess"_s, keys("Ins"));
@@ -151,10 +153,6 @@ MainMenu::MainMenu(QWidget* window, settings::Switches& switchState)
     m_nickHistory->addSeparator();
     switches(m_nickHistory, {&S::Updatehistory1});
     Clear1 = command(m_nickHistory, "Clear1", u"&Clear"_s);
-
-    // Shown for completeness; their windows arrive later.
-    for (QAction* later : {FilesQueue2, SendFile1, FilesQueue1})
-        later->setEnabled(false);
 }
 
 QAction* MainMenu::command(QMenu* menu, const char* name, const QString& caption,

@@ -27,6 +27,7 @@
 #include "shell/window_layout.h"
 #include "shell/window_presence.h"
 #include "shell/window_shortcuts.h"
+#include "transfer/file_commands.h"
 
 #include <QAction>
 #include <QStackedWidget>
@@ -84,6 +85,7 @@ TMainFm::TMainFm(settings::SettingsStore& store, QWidget* parent)
     m_channels = new chat::ChannelsWindows(
         *m_session, m_settings, [editMenus](QWidget* box) { editMenus->attach(box); }, this);
     m_session->sinks().channels = m_channels;
+    m_files = new transfer::FileCommands(this, *m_menu, *m_session);
     // Without a tray, hiding the window minimises it.
     m_sounds = new chat::SoundPlayer([this] { return m_state.MyStatus; },
                                      [this] { return isVisible() && !isMinimized(); },
@@ -148,6 +150,8 @@ TMainFm::TMainFm(settings::SettingsStore& store, QWidget* parent)
                     m_session->OpenForUser(name);
                 m_presence->ShowAsked();
             });
+    connect(m_users, &UsersActions::sendFileRequested, m_files,
+            &transfer::FileCommands::SendFile1Click);
     connect(m_menu->Channels1, &QAction::triggered, m_channels,
             &chat::ChannelsWindows::Channels1Click);
     connect(m_channels, &chat::ChannelsWindows::channelJoined, presence,
@@ -175,9 +179,9 @@ TMainFm::~TMainFm()
 {
     // The parts and the widgets go while the session they use is still there: a
     // widget that dies with the focus still tells its filters.
-    for (QObject* part : std::initializer_list<QObject*>{m_channels, m_information, m_messages,
-                                                         m_configuration, m_layout, m_presence,
-                                                         m_users, m_boxes, m_input, m_tabCommands})
+    for (QObject* part : std::initializer_list<QObject*>{
+             m_files, m_channels, m_information, m_messages, m_configuration, m_layout, m_presence,
+             m_users, m_boxes, m_input, m_tabCommands})
         delete part;
     delete centralWidget();
 }

@@ -14,6 +14,8 @@
 //  - channels: ChannelsWindows, the channels sink
 //  - sounds: SoundPlayer, the sounds sink, and its window TSoundFm
 //  - colours of every box and view: ColourViews
+//  - files: FileCommands (send-file dialog, files queue window); the transfers
+//    themselves run in the session
 // Messages, information, channels and sounds plug into the session's sinks.
 
 #include "settings/session_state.h"
@@ -39,6 +41,10 @@ class UserInfoWindowSet;
 
 namespace quorvelle::settings {
 class ColourViews;
+}
+
+namespace quorvelle::transfer {
+class FileCommands;
 }
 
 namespace quorvelle::shell {
@@ -101,6 +107,7 @@ private:
     chat::ChannelsWindows* m_channels;
     chat::SoundPlayer* m_sounds;
     settings::ColourViews* m_colours;
+    transfer::FileCommands* m_files;
 };
 
 } // namespace quorvelle::shell

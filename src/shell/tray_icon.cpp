@@ -64,9 +64,9 @@ QPoint hintPosition(const QSize& size, const QRect& icon)
         return {free.right() - size.width() + 1, free.top()};
     if (free.left() > all.left())
         return {free.left(), free.bottom() - size.height() + 1};
-    if (free.right() < all.right())
-        return {free.right() - size.width() + 1, free.bottom() - size.height() + 1};
-    return all.topLeft();
+    // A panel on the right, or none the desktop tells of: the bottom right corner,
+    // where notifications show on most desktops.
+    return {free.right() - size.width() + 1, free.bottom() - size.height() + 1};
 }
 
 } // namespace

@@ -56,6 +56,8 @@ UsersActions::UsersActions(TUsersList* list, QGroupBox* box, QToolButton* refres
         connect(item, &QAction::triggered, this, &UsersActions::Chat1Click);
     connect(menu.Beep1, &QAction::triggered, this, &UsersActions::Beep1Click);
     connect(menu.RequestINFO1, &QAction::triggered, this, &UsersActions::RequestINFO1Click);
+    for (QAction* item : {menu.SendFile1, menu.SendFileTwin})
+        connect(item, &QAction::triggered, this, &UsersActions::SendFile1Click);
     for (QAction* item : {menu.SayNick1, menu.SayNick3, menu.saynick2})
         connect(item, &QAction::triggered, this, &UsersActions::SayNick1Click);
     connect(menu.UpdateOnTime, &QAction::triggered, this, &UsersActions::UpdateOnTimeClick);
@@ -82,7 +84,7 @@ void UsersActions::UserPopupPopup()
     m_menu.RequestINFO1->setEnabled(on.info);
     m_menu.MessMenu->setEnabled(on.message);
     m_menu.MassMessage1->setEnabled(on.mass);
-    // Files: enabled by the window that takes them.
+    m_menu.SendFile1->setEnabled(on.sendFile);
 }
 
 void UsersActions::MessMenuClick()
@@ -118,6 +120,12 @@ void UsersActions::RequestINFO1Click()
 {
     if (m_list->EnsureUserSelected())
         emit informationRequested(m_list->selectedNick(), m_list->selectedStatus());
+}
+
+void UsersActions::SendFile1Click()
+{
+    if (m_list->EnsureUserSelected() && !presence::IsOffline(m_list->selectedStatus()))
+        emit sendFileRequested(m_list->selectedNick());
 }
 
 void UsersActions::SayNick1Click()

@@ -42,6 +42,8 @@ signals:
     void massMessageRequested();
     // For the information windows: "Request INFO" on the selected user.
     void informationRequested(const QString& nick, QChar status);
+    // For the files: "Send File" with the selected user, who is not Offline.
+    void sendFileRequested(const QString& nick);
     void hideRequested();
     void focusInputLine();
 
@@ -52,6 +54,7 @@ private:
     void Chat1Click();
     void Beep1Click();
     void RequestINFO1Click();
+    void SendFile1Click();
     void SayNick1Click();
     void UpdateOnTimeClick();
     void ApplyUpdateInterval(int seconds);

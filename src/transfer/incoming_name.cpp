@@ -10,16 +10,23 @@ bool isRefusedChar(QChar c)
     return c == u'<' || c == u'>' || c == u':' || c == u'"' || c == u'|' || c == u'?' || c == u'*';
 }
 
-// Cuts whole characters (never half a surrogate pair) until the UTF-8 form fits.
-QString cutToBytes(QString text, int maxBytes)
+// The longest start of text, in whole characters (never half a surrogate pair),
+// whose UTF-8 form fits; one pass, as a hostile name may be 64 KB long.
+QString cutToBytes(const QString& text, int maxBytes)
 {
-    while (text.toUtf8().size() > maxBytes) {
-        qsizetype cut = text.size() - 1;
-        if (cut > 0 && text.at(cut).isLowSurrogate())
-            --cut;
-        text.truncate(cut);
+    qsizetype bytes = 0, end = 0;
+    while (end < text.size()) {
+        const bool pair = text.at(end).isHighSurrogate() && end + 1 < text.size() &&
+                          text.at(end + 1).isLowSurrogate();
+        const char32_t c =
+            pair ? QChar::surrogateToUcs4(text.at(end), text.at(end + 1)) : text.at(end).unicode();
+        const int size = c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+        if (bytes + size > maxBytes)
+            break;
+        bytes += size;
+        end += pair ? 2 : 1;
     }
-    return text;
+    return text.first(end);
 }
 
 } // namespace

@@ -43,9 +43,9 @@ void ReceiveWorker::start()
     watch(socket);
 }
 
-void ReceiveWorker::packetArrived(const QByteArray& payload)
+void ReceiveWorker::packetArrived(QByteArrayView payload)
 {
-    const Payload p = SplitPayload(payload);
+    const PayloadView p = SplitPayloadView(payload);
     // A header comes first and once; data or an end before it is as wrong as an
     // unknown command.
     if (p.command == "B" && !m_haveHeader)
@@ -58,7 +58,7 @@ void ReceiveWorker::packetArrived(const QByteArray& payload)
         finish(ErrBadPkt);
 }
 
-void ReceiveWorker::headerArrived(const QByteArray& argument)
+void ReceiveWorker::headerArrived(QByteArrayView argument)
 {
     const std::optional<Header> header = ParseHeader(argument);
     const QString name =
@@ -100,9 +100,9 @@ bool ReceiveWorker::openPartFile(const QString& dir, const QString& name)
     return false;
 }
 
-void ReceiveWorker::dataArrived(const QByteArray& argument)
+void ReceiveWorker::dataArrived(QByteArrayView argument)
 {
-    if (m_part.write(argument) != argument.size())
+    if (m_part.write(argument.data(), argument.size()) != argument.size())
         return finish(ErrWriteFile);
     m_info.done += argument.size();
     if (m_info.done > m_info.size)

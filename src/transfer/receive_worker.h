@@ -22,12 +22,12 @@ public:
     void start() override;
 
 protected:
-    void packetArrived(const QByteArray& payload) override;
+    void packetArrived(QByteArrayView payload) override;
     void closeFile(bool success) override;
 
 private:
-    void headerArrived(const QByteArray& argument);
-    void dataArrived(const QByteArray& argument);
+    void headerArrived(QByteArrayView argument);
+    void dataArrived(QByteArrayView argument);
     void endArrived();
     bool openPartFile(const QString& dir, const QString& name);
 

@@ -99,9 +99,9 @@ void SendWorker::connected()
     m_lastBlockMs = m_ctx.nowMs();
 }
 
-void SendWorker::packetArrived(const QByteArray& payload)
+void SendWorker::packetArrived(QByteArrayView payload)
 {
-    if (SplitPayload(payload).command != "N")
+    if (SplitPayloadView(payload).command != "N")
         return finish(ErrBadPkt);
     if (m_info.done >= m_info.size) {
         if (sendPayload(EndPayload()))
@@ -117,14 +117,16 @@ void SendWorker::sendNextBlock()
     m_blockIndex = NextBlockIndex(m_blockIndex, now - m_lastBlockMs);
     m_lastBlockMs = now;
     const qint64 want = qMin<qint64>(BlockSize(m_blockIndex), m_info.size - m_info.done);
-    const QByteArray block = m_file.read(want);
+    // The file is read straight into the packet, and the socket shares the packet
+    // rather than copying it; by the acknowledgement it has let go of it again.
+    char* block = PrepareDataPacket(m_packet, want);
     // Never more than the header announced, and a file that shrank is an error
     // rather than a short transfer the receiver would take for complete.
-    if (block.size() != want)
+    if (m_file.read(block, want) != want)
         return finish(ErrReadFile);
-    if (!sendPayload(DataPayload(block)))
+    if (!sendPacket(m_packet))
         return;
-    m_info.done += block.size();
+    m_info.done += want;
     reportChange(Field::Done);
 }
 

@@ -25,7 +25,7 @@ public:
     void wake();
 
 protected:
-    void packetArrived(const QByteArray& payload) override;
+    void packetArrived(QByteArrayView payload) override;
     void closeFile(bool success) override;
 
 private:
@@ -36,6 +36,7 @@ private:
     void sendNextBlock();
 
     QFile m_file;
+    QByteArray m_packet; // every data packet, built in place
     QHostAddress m_target;
     QTimer m_waitTimer;
     QTimer m_connectTimer;

@@ -56,6 +56,19 @@ QByteArray DataPayload(QByteArrayView block)
     return payload;
 }
 
+char* PrepareDataPacket(QByteArray& packet, qsizetype blockSize)
+{
+    Q_ASSERT(blockSize >= 0 && blockSize <= MaxBlock);
+    const auto length = quint16(blockSize + 2);
+    packet.resize(blockSize + 4);
+    char* bytes = packet.data();
+    bytes[0] = char(length & 0xFF);
+    bytes[1] = char(length >> 8);
+    bytes[2] = 'D';
+    bytes[3] = '\0';
+    return bytes + 4;
+}
+
 QByteArray EndPayload()
 {
     return QByteArray("E", 2);
@@ -63,10 +76,16 @@ QByteArray EndPayload()
 
 Payload SplitPayload(QByteArrayView payload)
 {
+    const PayloadView parts = SplitPayloadView(payload);
+    return {parts.command.toByteArray(), parts.argument.toByteArray()};
+}
+
+PayloadView SplitPayloadView(QByteArrayView payload)
+{
     const qsizetype zero = payload.indexOf('\0');
     if (zero < 0)
-        return {payload.toByteArray(), {}};
-    return {payload.first(zero).toByteArray(), payload.sliced(zero + 1).toByteArray()};
+        return {payload, {}};
+    return {payload.first(zero), payload.sliced(zero + 1)};
 }
 
 std::optional<Header> ParseHeader(QByteArrayView argument)
@@ -101,12 +120,23 @@ PacketReader::Result PacketReader::feed(QByteArrayView bytes)
     return Result::Packet;
 }
 
+QByteArrayView PacketReader::payload() const
+{
+    return m_complete ? QByteArrayView(m_buffer).sliced(2) : QByteArrayView();
+}
+
+void PacketReader::next()
+{
+    // Kept rather than freed: a transfer gathers one block after another.
+    m_buffer.resize(0);
+    m_complete = false;
+}
+
 QByteArray PacketReader::takePayload()
 {
-    QByteArray payload = m_complete ? m_buffer.sliced(2) : QByteArray();
-    m_buffer.clear();
-    m_complete = false;
-    return payload;
+    QByteArray copy = payload().toByteArray();
+    next();
+    return copy;
 }
 
 int BlockSize(int index)

@@ -24,6 +24,10 @@ QByteArray HeaderPayload(QByteArrayView nick, QByteArrayView fileName, qint32 si
 QByteArray AckPayload();
 QByteArray DataPayload(QByteArrayView block);
 QByteArray EndPayload();
+// A data packet built in place: packet becomes the length bytes, "D", 0 and room
+// for blockSize bytes, which the caller fills from where this points. One packet
+// kept for every block spares an allocation per block.
+char* PrepareDataPacket(QByteArray& packet, qsizetype blockSize);
 
 struct Payload
 {
@@ -31,6 +35,13 @@ struct Payload
     QByteArray argument; // after it
 };
 Payload SplitPayload(QByteArrayView payload);
+// The same parts as views into payload.
+struct PayloadView
+{
+    QByteArrayView command;
+    QByteArrayView argument;
+};
+PayloadView SplitPayloadView(QByteArrayView payload);
 
 struct Header
 {
@@ -49,13 +60,18 @@ public:
     enum class Result
     {
         Incomplete,
-        Packet,   // take it with takePayload()
+        Packet,   // see payload()
         Overflow, // the gathered bytes would exceed one packet
     };
 
     Result feed(QByteArrayView bytes);
-    // The complete packet's payload; the reader starts over. Bytes that came after the
-    // packet are dropped: the lock-step conversation never sends any.
+    // The complete packet's payload, valid until the next call of feed(), next() or
+    // takePayload(). Bytes that came after the packet are dropped: the lock-step
+    // conversation never sends any.
+    QByteArrayView payload() const;
+    // Starts over for the next packet, keeping the memory of this one for it.
+    void next();
+    // payload() as a copy, then next().
     QByteArray takePayload();
     qsizetype gathered() const { return m_buffer.size(); }
 

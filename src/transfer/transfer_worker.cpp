@@ -101,9 +101,13 @@ void TransferWorker::restartNetTimer()
 
 bool TransferWorker::sendPayload(const QByteArray& payload)
 {
+    return sendPacket(FramePacket(payload));
+}
+
+bool TransferWorker::sendPacket(const QByteArray& packet)
+{
     // The socket keeps what the system does not take at once and writes it as the
     // connection allows, so a packet always goes out whole.
-    const QByteArray packet = FramePacket(payload);
     if (m_socket->write(packet) != packet.size()) {
         finish(ErrSendPkt);
         return false;
@@ -116,19 +120,25 @@ void TransferWorker::readAvailable()
 {
     while (!m_ended && m_socket->bytesAvailable() > 0) {
         restartNetTimer();
-        const QByteArray bytes = m_socket->read(m_socket->bytesAvailable());
-        if (bytes.isEmpty()) {
+        // Into one buffer kept for every read, so a block costs no allocation here.
+        // A packet and one byte more is enough for the reader to tell a packet from
+        // an overflow; the rest waits for the next round.
+        const qint64 want = qMin<qint64>(m_socket->bytesAvailable(), MaxPacket + 1);
+        m_incoming.resize(want);
+        const qint64 got = m_socket->read(m_incoming.data(), want);
+        if (got <= 0) {
             finish(ErrRecv);
             return;
         }
-        switch (m_reader.feed(bytes)) {
+        switch (m_reader.feed(QByteArrayView(m_incoming.constData(), got))) {
         case PacketReader::Result::Incomplete:
             break;
         case PacketReader::Result::Overflow:
             finish(ErrOverflow);
             return;
         case PacketReader::Result::Packet:
-            packetArrived(m_reader.takePayload());
+            packetArrived(m_reader.payload());
+            m_reader.next();
             break;
         }
     }

@@ -47,8 +47,11 @@ protected:
     void watch(QTcpSocket* socket);
     void restartNetTimer();
     bool sendPayload(const QByteArray& payload);
+    // A framed packet; the socket keeps a reference to it rather than a copy.
+    bool sendPacket(const QByteArray& packet);
 
-    virtual void packetArrived(const QByteArray& payload) = 0;
+    // payload is valid for the call only.
+    virtual void packetArrived(QByteArrayView payload) = 0;
     // The end steps of the subclass (close or discard its file).
     virtual void closeFile(bool success) = 0;
 
@@ -63,6 +66,7 @@ private:
 
     Direction m_direction;
     PacketReader m_reader;
+    QByteArray m_incoming; // what one read took from the socket
     QTimer m_netTimer;
     QTimer m_reportTimer;
     int m_pendingFields = 0;

@@ -60,8 +60,15 @@ private slots:
 void TestImageList::rendersAtListSize_data()
 {
     QTest::addColumn<int>("index");
-    for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41})
+    for (int i :
+         {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 15, 17, 18, 19, 20, 21,  26,  28,
+          29, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 50, 51, 65, 66, 67, 68, 69,  81,  82,
+          83, 84, 85, 86, 87, 88, 89, 90, 91, 92, 93, 94, 95, 96, 97, 98, 99, 100, 101, 102})
         QTest::addRow("%02d", i) << i;
+    for (int i = 110; i <= 118; ++i)
+        QTest::addRow("%d", i) << i;
+    for (int i = ImageList::TransferIdle; i <= ImageList::TransferFailed; ++i)
+        QTest::addRow("%d", i) << i;
     QTest::newRow("app") << -1;
 }
 
@@ -93,6 +100,18 @@ void TestImageList::pairsLookDifferent_data()
     QTest::newRow("user dnd/away") << 1 << 2;
     QTest::newRow("user away/offline") << 2 << 3;
     QTest::newRow("tray normal/offline") << 32 << 35;
+    QTest::newRow("single/mass message") << 17 << 18;
+    QTest::newRow("outgoing/incoming") << 19 << 20;
+    QTest::newRow("add/del") << 50 << 51;
+    QTest::newRow("ok/cancel") << 65 << 15;
+    QTest::newRow("reply/quote") << 67 << 68;
+    QTest::newRow("transfer sending/receiving")
+        << ImageList::TransferSending << ImageList::TransferReceiving;
+    QTest::newRow("transfer finished/failed")
+        << ImageList::TransferFinished << ImageList::TransferFailed;
+    QTest::newRow("add/remove file") << 111 << 112;
+    QTest::newRow("start/stop") << 114 << 115;
+    QTest::newRow("transfer idle/problem") << ImageList::TransferIdle << ImageList::TransferProblem;
 }
 
 void TestImageList::pairsLookDifferent()
@@ -106,7 +125,7 @@ void TestImageList::pairsLookDifferent()
 void TestImageList::unknownIndexIsNull_data()
 {
     QTest::addColumn<int>("index");
-    for (int i : {-1, 12, 31, 42, 80, 103})
+    for (int i : {-1, 12, 14, 16, 31, 42, 80, 103, 109, 119, 126})
         QTest::addRow("%d", i) << i;
 }
 

@@ -9,12 +9,15 @@
 #include "shell/main_menu.h"
 #include "shell/main_window.h"
 #include "shell/window_presence.h"
+#include "transfer/file_transfers.h"
+#include "transfer/files_queue_window.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,6 +28,7 @@
 #include <QRandomGenerator>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -99,6 +103,7 @@ private slots:
     void informationWindows();
     void archiveListsAndReopens();
     void channelsWindow();
+    void filesGoThroughTheQueue();
 
 private:
     void feed(const QByteArray& packet);
@@ -119,12 +124,11 @@ void TestMainWindow::init()
     const QString ini = m_dir.filePath(u"Quorvelle-%1.ini"_s.arg(m_port));
     QFile file(ini);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(
-        u"[Settings]\nNickName=Me\nUDPPort=%1\nLogsDir=%2/logs%1/\nTimeUsers=0\n"
-        "TimeSystem=0\nUpdateOnPopup=0\nCodepage=windows-1251\n[AddrList]\n127.255.255.255=\n"_s
-            .arg(m_port)
-            .arg(m_dir.path())
-            .toUtf8());
+    file.write(u"[Settings]\nNickName=Me\nUDPPort=%1\nLogsDir=%2/logs%1/\nTimeUsers=0\n"
+               "TimeSystem=0\nUpdateOnPopup=0\nCodepage=windows-1251\nFilesDir=%2/in%1/\n"
+               "[AddrList]\n127.255.255.255=\n"_s.arg(m_port)
+                   .arg(m_dir.path())
+                   .toUtf8());
     file.close();
     m_early = std::make_unique<Listener>(m_port);
     m_store = std::make_unique<settings::SettingsStore>(ini);
@@ -672,6 +676,50 @@ void TestMainWindow::channelsWindow()
              (QStringList{u"#Game"_s, u"#News"_s, u"#Talks"_s})); // the INI sorts them
     QVERIFY(m_store->readBool(u"ChannelsList"_s, u"#News"_s, false));
     QVERIFY(!m_store->readBool(u"ChannelsList"_s, u"#Game"_s, true));
+}
+
+void TestMainWindow::filesGoThroughTheQueue()
+{
+    // Sent to the own nick over 127.0.0.1, as a user may try it first.
+    QTRY_VERIFY(m_window->session().net().registry().FindUser(u"Me"_s) >= 0);
+    const QByteArray bytes = QByteArray("0123456789abcdef").repeated(5000);
+    QFile file(m_dir.filePath(u"note %1.bin"_s.arg(m_port)));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+
+    m_window->presence().Hide1Click(); // shows the window
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QTest::keyClick(m_window->form().reEdit, Qt::Key_Q, Qt::ControlModifier);
+    QWidget* window = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<transfer::TFQueueFm*>(w) && w->isVisible())
+            window = w;
+    QVERIFY2(window, "Ctrl+Q opens the files queue");
+    auto* queueWindow = static_cast<transfer::TFQueueFm*>(window);
+
+    transfer::FileTransfers& transfers = m_window->session().transfers();
+    QCOMPARE(transfers.queue().addFiles({file.fileName()}, {u"Me"_s}), 1);
+    QCOMPARE(transfers.queue().addFiles({file.fileName()}, {u"Me"_s}), 0); // listed already
+    QTRY_COMPARE(transfers.queue().sending().cellText(0, 7), u"Send OK"_s);
+    QTRY_COMPARE(transfers.queue().receiving().cellText(0, 7), u"Receive OK"_s);
+    QFile received(m_dir.filePath(u"in%1/"_s.arg(m_port)) + QFileInfo(file).fileName());
+    QVERIFY(received.open(QIODevice::ReadOnly));
+    QCOMPARE(received.readAll(), bytes);
+
+    // Both lists show the rows; the buttons follow the selection.
+    QTableView* sent = queueWindow->list(transfer::Direction::Send);
+    QTableView* got = queueWindow->list(transfer::Direction::Receive);
+    QCOMPARE(sent->model()->rowCount(), 1);
+    QCOMPARE(got->model()->index(0, 0).data().toString(), QFileInfo(file).fileName());
+    auto* open = window->findChild<QAction*>(u"OpenRecvButt"_s);
+    auto* removeOk = window->findChild<QAction*>(u"RemOkRecvButt"_s);
+    QVERIFY(!open->isEnabled() && removeOk->isEnabled());
+    got->selectRow(0);
+    QVERIFY(open->isEnabled());
+    removeOk->trigger();
+    QCOMPARE(got->model()->rowCount(), 0);
+    QVERIFY(!open->isEnabled() && !removeOk->isEnabled());
+    window->close();
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -3,6 +3,7 @@
 #include "transfer/stream_format.h"
 
 #include <QTest>
+#include <cstring>
 
 using namespace quorvelle::transfer;
 using namespace Qt::StringLiterals;
@@ -34,6 +35,17 @@ private slots:
         const QByteArray largest = FramePacket(DataPayload(QByteArray(MaxBlock, 'x')));
         QCOMPARE(largest.size(), MaxPacket);
         QCOMPARE(largest.first(2), QByteArray("\xFD\xFF"));
+    }
+
+    void dataPacketInPlace()
+    {
+        // One packet for a large block and then a smaller one, as a transfer uses it.
+        QByteArray packet;
+        for (const int size : {MaxBlock, 3, 0}) {
+            const QByteArray block(size, 'y');
+            std::memcpy(PrepareDataPacket(packet, size), block.constData(), size);
+            QCOMPARE(packet, FramePacket(DataPayload(block)));
+        }
     }
 
     void parseHeader_data()
@@ -119,6 +131,25 @@ private slots:
         QTEST(got, "payloads");
     }
 
+    void readerViews()
+    {
+        // The payload as a view, then the next packet in the same memory.
+        PacketReader reader;
+        const QByteArray data = FramePacket(DataPayload(QByteArray(MaxBlock, 'x')));
+        QCOMPARE(reader.feed(data), PacketReader::Result::Packet);
+        QCOMPARE(reader.payload().toByteArray(), DataPayload(QByteArray(MaxBlock, 'x')));
+        const PayloadView parts = SplitPayloadView(reader.payload());
+        QCOMPARE(parts.command.toByteArray(), QByteArray("D"));
+        QCOMPARE(parts.argument.size(), MaxBlock);
+        reader.next();
+        QVERIFY(reader.payload().isEmpty());
+        QCOMPARE(reader.feed(FramePacket(EndPayload()).first(3)), PacketReader::Result::Incomplete);
+        QCOMPARE(reader.feed(FramePacket(EndPayload()).sliced(3)), PacketReader::Result::Packet);
+        QCOMPARE(reader.payload().toByteArray(), EndPayload());
+        QCOMPARE(SplitPayloadView(reader.payload()).command.toByteArray(), QByteArray("E"));
+        QVERIFY(SplitPayloadView("N").argument.isEmpty());
+    }
+
     void blockSize_data()
     {
         QTest::addColumn<int>("index");
@@ -166,6 +197,8 @@ private slots:
             << QString(300, u'a') + u".txt"_s << QString(176, u'a') + u".txt"_s;
         QTest::newRow("300 bytes, two per character")
             << QString(150, u'\u0436') + u".txt"_s << QString(88, u'\u0436') + u".txt"_s;
+        QTest::newRow("the longest a header holds, cut in one pass")
+            << QString(65000, u'\u0436') << QString(90, u'\u0436');
     }
 
     void incomingName()

@@ -1,0 +1,43 @@
+#include "transfer/file_commands.h"
+
+#include "chat/chat_session.h"
+#include "shell/main_menu.h"
+#include "shell/secondary_window.h"
+#include "transfer/files_queue_window.h"
+#include "transfer/send_file_dialog.h"
+
+#include <QAction>
+
+namespace quorvelle::transfer {
+
+FileCommands::FileCommands(QWidget* window, shell::MainMenu& menu, chat::ChatSession& session)
+    : QObject(window), m_window(window), m_session(session)
+{
+    for (QAction* item : {menu.FilesQueue1, menu.FilesQueue2})
+        connect(item, &QAction::triggered, this, &FileCommands::FilesQueue1Click);
+}
+
+void FileCommands::SendFile1Click(const QString& selected)
+{
+    m_selected = selected;
+    // Not modal to the program: the chat and the transfers go on while it is open.
+    auto* dialog = new TOpenSendFileDialog(m_session.net().registry(), selected, m_window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        m_session.transfers().queue().addFiles(dialog->files(), dialog->nicks());
+    });
+    dialog->open();
+}
+
+void FileCommands::FilesQueue1Click()
+{
+    shell::ShowSecondaryWindow(m_queueWindow, [this] {
+        auto* w = new TFQueueFm(m_session.transfers());
+        connect(w, &TFQueueFm::addFilesRequested, this, [this] { SendFile1Click(m_selected); });
+        connect(w, &TFQueueFm::incomingDirChosen, this,
+                [this](const QString& dir) { m_session.transfers().setIncomingDir(dir); });
+        return w;
+    });
+}
+
+} // namespace quorvelle::transfer

@@ -1,0 +1,41 @@
+#pragma once
+
+// "Send File" and "Files Queue...": the send-file dialog puts its files into the
+// queue for the checked users; the queue window exists once and shows the queue as
+// it stands.
+
+#include <QObject>
+#include <QPointer>
+
+class QWidget;
+
+namespace quorvelle::chat {
+class ChatSession;
+}
+namespace quorvelle::shell {
+class MainMenu;
+}
+
+namespace quorvelle::transfer {
+
+class TFQueueFm;
+
+class FileCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    FileCommands(QWidget* window, shell::MainMenu& menu, chat::ChatSession& session);
+
+    // Chooses files for the users, the given one checked; they go into the queue.
+    void SendFile1Click(const QString& selected);
+    void FilesQueue1Click();
+
+private:
+    QWidget* m_window;
+    chat::ChatSession& m_session;
+    QPointer<TFQueueFm> m_queueWindow;
+    QString m_selected; // the user checked when "Add File to Queue" opens the dialog
+};
+
+} // namespace quorvelle::transfer

@@ -1,0 +1,273 @@
+#include "transfer/files_queue_window.h"
+
+#include "shell/image_list.h"
+#include "transfer/file_transfers.h"
+#include "transfer/transfer_icons.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QIdentityProxyModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QSplitter>
+#include <QTableView>
+#include <QToolBar>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace quorvelle::transfer {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// The queue's rows with the picture of their state in front of the file name.
+class RowPictures : public QIdentityProxyModel
+{
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (role == Qt::DecorationRole && index.column() == FilesQueueModel::FileNameColumn)
+            return StateIcon(index.data(FilesQueueModel::StateRole).toInt());
+        return QIdentityProxyModel::data(index, role);
+    }
+};
+
+QToolBar* ToolBar(QWidget* parent)
+{
+    auto* bar = new QToolBar(parent);
+    bar->setIconSize(QSize(16, 16));
+    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    return bar;
+}
+
+QAction* Tool(QToolBar* bar, const char* name, const QString& hint, int image)
+{
+    QAction* action = bar->addAction(shell::ImageList::icon(image), hint);
+    action->setObjectName(QLatin1StringView(name));
+    action->setToolTip(hint);
+    return action;
+}
+
+QLabel* Caption(const QString& text, QToolBar* bar)
+{
+    auto* spacer = new QWidget(bar);
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    bar->addWidget(spacer);
+    auto* label = new QLabel(text, bar);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    bar->addWidget(label);
+    return label;
+}
+
+} // namespace
+
+TFQueueFm::TFQueueFm(FileTransfers& transfers)
+    : QWidget(nullptr, Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
+      m_transfers(transfers)
+{
+    setObjectName(u"TFQueueFm"_s);
+    setWindowTitle(u"Files Queue"_s);
+    setWindowIcon(shell::ImageList::icon(ImageFilesQueue));
+    setMinimumSize(360, 120);
+    resize(544, 344);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    QToolBar* SendTool = ToolBar(this);
+    QAction* AddSendButt = Tool(SendTool, "AddSendButt", u"Add File to Queue"_s, ImageAddFile);
+    RemSendButt = Tool(SendTool, "RemSendButt", u"Remove File from Queue"_s, ImageRemove);
+    RemOkSendButt =
+        Tool(SendTool, "RemOkSendButt", u"Remove All Ok Files from Queue"_s, ImageRemoveOk);
+    SendTool->addSeparator();
+    StartSendButt = Tool(SendTool, "StartSendButt", u"Start Send File"_s, ImageStart);
+    QAction* StopSendButt = Tool(SendTool, "StopSendButt", u"Stop Send File"_s, ImageStop);
+    StopSendButt->setCheckable(true);
+    StopSendButt->setEnabled(false); // never enabled: Remove stops a transfer
+    SendTool->addSeparator();
+    QAction* SendGridButt = Tool(SendTool, "SendGridButt", u"Show Grid Lines"_s, ImageGrid);
+    SendGridButt->setCheckable(true);
+    Caption(u"Sending Files Queue"_s, SendTool);
+
+    QToolBar* RecvTool = ToolBar(this);
+    OpenRecvButt = Tool(RecvTool, "OpenRecvButt", u"Open Received File"_s, ImageOpen);
+    RemRecvButt = Tool(RecvTool, "RemRecvButt", u"Remove Received File from Queue"_s, ImageRemove);
+    RemOkRecvButt =
+        Tool(RecvTool, "RemOkRecvButt", u"Remove All Ok Files from Queue"_s, ImageRemoveOk);
+    RecvTool->addSeparator();
+    QAction* CancelRecvButt =
+        Tool(RecvTool, "CancelRecvButt", u"Cancel Receive File"_s, ImageCancel);
+    CancelRecvButt->setEnabled(false);
+    RecvTool->addSeparator();
+    QAction* RecvGridButt = Tool(RecvTool, "RecvGridButt", u"Show Grid Lines"_s, ImageGrid);
+    RecvGridButt->setCheckable(true);
+    EdRecvDir = new QLineEdit(transfers.incomingDir(), RecvTool);
+    EdRecvDir->setObjectName(u"EdRecvDir"_s);
+    EdRecvDir->setToolTip(u"Incomming Directory"_s);
+    EdRecvDir->setMinimumWidth(120);
+    RecvTool->addWidget(EdRecvDir);
+    QAction* FilesDirButt =
+        Tool(RecvTool, "FilesDirButt", u"Change Incomming Directory"_s, ImageFolder);
+    RecvTool->addSeparator();
+    Caption(u"Receiving Files Queue"_s, RecvTool);
+
+    lvSendList = makeList(Direction::Send);
+    lvRecvList = makeList(Direction::Receive);
+    auto* sendPane = new QWidget(this);
+    auto* sendLayout = new QVBoxLayout(sendPane);
+    sendLayout->setContentsMargins(0, 0, 0, 0);
+    sendLayout->setSpacing(0);
+    sendLayout->addWidget(SendTool);
+    sendLayout->addWidget(lvSendList);
+    auto* recvPane = new QWidget(this);
+    auto* recvLayout = new QVBoxLayout(recvPane);
+    recvLayout->setContentsMargins(0, 0, 0, 0);
+    recvLayout->setSpacing(0);
+    recvLayout->addWidget(RecvTool);
+    recvLayout->addWidget(lvRecvList);
+    auto* Splitter1 = new QSplitter(Qt::Vertical, this);
+    Splitter1->setChildrenCollapsible(false);
+    Splitter1->addWidget(sendPane);
+    Splitter1->addWidget(recvPane);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(Splitter1);
+
+    for (QAction* a :
+         {RemSendButt, RemOkSendButt, StartSendButt, OpenRecvButt, RemRecvButt, RemOkRecvButt})
+        a->setEnabled(false);
+    lvSendList->setFocus(); // not the directory box, where a stray key would change it
+    RemOkSendButt->setEnabled(transfers.queue().sending().hasSucceeded());
+    RemOkRecvButt->setEnabled(transfers.queue().receiving().hasSucceeded());
+
+    FilesQueue& queue = transfers.queue();
+    connect(AddSendButt, &QAction::triggered, this, &TFQueueFm::addFilesRequested);
+    // Remove and Remove All Ok work alike on both lists.
+    const struct
+    {
+        Direction direction;
+        QAction* remove;
+        QAction* removeOk;
+    } lists[] = {{Direction::Send, RemSendButt, RemOkSendButt},
+                 {Direction::Receive, RemRecvButt, RemOkRecvButt}};
+    for (const auto& l : lists) {
+        const Direction d = l.direction;
+        connect(l.remove, &QAction::triggered, this, [this, &queue, d] {
+            if (const int row = selectedRow(d); row >= 0) {
+                queue.remove(d, row);
+                selectAfterRemove(d, row);
+            }
+        });
+        connect(l.removeOk, &QAction::triggered, this, [this, &queue, d] {
+            queue.removeSucceeded(d);
+            selectAfterRemove(d, 0);
+        });
+    }
+    connect(StartSendButt, &QAction::triggered, this, [this, &queue] {
+        if (const int row = selectedRow(Direction::Send); row >= 0)
+            queue.start(row);
+    });
+    connect(OpenRecvButt, &QAction::triggered, this, [this, &queue] {
+        if (const int row = selectedRow(Direction::Receive); row >= 0)
+            QDesktopServices::openUrl(QUrl::fromLocalFile(queue.receiving().entry(row).fileName));
+    });
+    connect(SendGridButt, &QAction::toggled, lvSendList, &QTableView::setShowGrid);
+    connect(RecvGridButt, &QAction::toggled, lvRecvList, &QTableView::setShowGrid);
+    connect(EdRecvDir, &QLineEdit::textEdited, this, &TFQueueFm::incomingDirChosen);
+    EdRecvDir->installEventFilter(this);
+    connect(FilesDirButt, &QAction::triggered, this, &TFQueueFm::FilesDirButtClick);
+
+    // The buttons follow the selected row, also when a report changes its state.
+    for (Direction d : {Direction::Send, Direction::Receive}) {
+        QTableView* view = list(d);
+        connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                [this, d] { followSelection(d); });
+        connect(view->model(), &QAbstractItemModel::dataChanged, this,
+                [this, d] { followSelection(d); });
+        connect(view->model(), &QAbstractItemModel::rowsRemoved, this,
+                [this, d] { followSelection(d); });
+    }
+}
+
+QTableView* TFQueueFm::makeList(Direction direction)
+{
+    auto* view = new QTableView(this);
+    view->setObjectName(direction == Direction::Send ? u"lvSendList"_s : u"lvRecvList"_s);
+    auto* pictures = new RowPictures(view);
+    pictures->setSourceModel(&m_transfers.queue().list(direction));
+    view->setModel(pictures);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setShowGrid(false);
+    view->setWordWrap(false);
+    view->setMinimumHeight(38);
+    view->verticalHeader()->hide();
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 4);
+    QHeaderView* header = view->horizontalHeader();
+    header->setStretchLastSection(true);
+    header->setSectionsClickable(false);
+    header->setHighlightSections(false);
+    const int widths[] = {100, 75, 52, 52, 52, 54, 42};
+    for (int c = 0; c < 7; ++c)
+        header->resizeSection(c, widths[c]);
+    return view;
+}
+
+int TFQueueFm::selectedRow(Direction direction) const
+{
+    const QModelIndexList rows = list(direction)->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void TFQueueFm::followSelection(Direction direction)
+{
+    const FilesQueueModel& model = m_transfers.queue().list(direction);
+    const int row = selectedRow(direction);
+    const int state = row >= 0 ? model.entry(row).state : -1;
+    if (direction == Direction::Send) {
+        RemSendButt->setEnabled(row >= 0 && state != Connecting);
+        StartSendButt->setEnabled(row >= 0 && state != Connecting && state != Sending &&
+                                  state != SendOk);
+        RemOkSendButt->setEnabled(model.hasSucceeded());
+    } else {
+        OpenRecvButt->setEnabled(state == ReceiveOk);
+        RemRecvButt->setEnabled(row >= 0);
+        RemOkRecvButt->setEnabled(model.hasSucceeded());
+    }
+}
+
+void TFQueueFm::selectAfterRemove(Direction direction, int row)
+{
+    QTableView* view = list(direction);
+    const int rows = view->model()->rowCount();
+    if (rows > 0)
+        view->selectRow(std::min(row, rows - 1));
+    else
+        view->clearSelection();
+    followSelection(direction);
+}
+
+void TFQueueFm::FilesDirButtClick()
+{
+    const QString dir = QFileDialog::getExistingDirectory(
+        this, u"Select Directory for Save Incomming Files"_s, m_transfers.incomingDir());
+    if (!dir.isEmpty())
+        emit incomingDirChosen(QDir::fromNativeSeparators(dir) + u'/');
+    EdRecvDir->setText(m_transfers.incomingDir());
+}
+
+bool TFQueueFm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == EdRecvDir && event->type() == QEvent::MouseButtonDblClick &&
+        !EdRecvDir->text().isEmpty())
+        QDesktopServices::openUrl(QUrl::fromLocalFile(EdRecvDir->text()));
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace quorvelle::transfer
