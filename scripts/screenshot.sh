@@ -1,13 +1,20 @@
 #!/usr/bin/env bash
 # Takes docs/screenshot.png: the desktop program under Xvfb on a small LAN of
-# network namespaces, beside headless peers in every status. Needs root.
-# Usage: scripts/screenshot.sh [build-dir]
+# network namespaces, beside headless peers in every status. Needs root. With
+# "left", docs/screenshot-left.png: the side panel on the left, the subject minimised.
+# Usage: scripts/screenshot.sh [build-dir] [left]
 set -u
 cd "$(dirname "$0")/.."
 BUILD=${1:-build}
 QUORVELLE=$(realpath "$BUILD/src/quorvelle")
 QUORVELLE_CLI=$(realpath "$BUILD/src/quorvelle-cli")
+VARIANT=${2:-}
 OUT=$(realpath docs)/screenshot.png
+VIEW=""
+if [ "$VARIANT" = left ]; then
+  OUT=$(realpath docs)/screenshot-left.png
+  VIEW=$'[View]\nLeftPlacement=1\nSubjectMin=1'
+fi
 source tests/lan/lan.sh
 
 lan_setup 5
@@ -27,6 +34,7 @@ UpdateOnPopup=0
 [Sizes]
 ChatWidth=640
 ChatHeight=420
+$VIEW
 [AddrList]
 $LAN_SUBNET.255="
 sleep 2
