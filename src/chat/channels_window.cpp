@@ -70,7 +70,7 @@ TChannelsFm::TChannelsFm(const QList<KeptChannel>& kept)
     netLayout->addWidget(GetChanButt, 0, 1, Qt::AlignTop);
     netLayout->addWidget(AddListButt, 1, 1, Qt::AlignBottom);
 
-    QPushButton* OKButt = Button(u"OKButt"_s, u"OK"_s, 65, this);
+    QPushButton* OKButt = Button(u"OKButt"_s, u"&OK"_s, 65, this);
     QPushButton* CancelButt = Button(u"CancelButt"_s, u"Cancel"_s, 15, this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -198,6 +198,12 @@ bool TChannelsFm::eventFilter(QObject* watched, QEvent* event)
         }
         if (watched == ChanEdit && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
             AddButtClick();
+            return true;
+        }
+        // The keyboard's double click: Enter takes the channel into the own list.
+        if (watched == CreatedChanList &&
+            (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            AddListButtClick();
             return true;
         }
         if (watched == CreatedChanList && key->key() == Qt::Key_R &&

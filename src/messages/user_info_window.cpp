@@ -4,11 +4,13 @@
 #include "shell/image_list.h"
 
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace quorvelle::messages {
@@ -80,6 +82,8 @@ TUserInfoFm::TUserInfoFm()
     layout->addWidget(ProgBox);
     layout->addLayout(buttons);
     resize(218, 225);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 QGroupBox* TUserInfoFm::TwoValues(const QString& title, const QString& left, const QString& right,

@@ -23,9 +23,9 @@ QT_QPA_PLATFORM=offscreen "$QUORVELLE" --bogus >/dev/null 2>&1; code=$?
 lan_check "an unknown option is refused with 2, got $code" [ "$code" -eq 2 ]
 
 lan_setup 3
-lan_start_peer 2 --nick Bob --trace --broadcast "$LAN_SUBNET.255"
+lan_start_peer 2 --nick Bob --trace --channel '#Talks' --channel '#BobRoom' --broadcast "$LAN_SUBNET.255"
 lan_expect 2 $'#Main\tBob joins the net'
-lan_start_peer 3 --nick Carl --broadcast "$LAN_SUBNET.255"
+lan_start_peer 3 --nick Carl --channel '#CarlRoom' --broadcast "$LAN_SUBNET.255"
 lan_expect 2 $'#Main\tCarl joins the net'
 
 lan_start_desktop_x 1
@@ -93,6 +93,16 @@ main=$(window_named 'Quorvelle v\..*')
 lan_run 1 xdotool windowfocus --sync "$main" key ctrl+i
 lan_check "Ctrl+I opens Bob's information window" window_named 'Bob Info' >/dev/null
 
+echo "== the Channels window lists the peers' channels"
+lan_run 1 xdotool windowfocus --sync "$main" key alt+space
+channels=$(window_named 'Channels')
+lan_check "Alt+Space opens the Channels window" [ -n "$channels" ]
+sleep 1
+# From the own list to "Created Channels"; the peers' own rooms came last. Enter
+# takes one into the own list, OK keeps it.
+lan_run 1 xdotool windowfocus --sync "$channels" key Tab Tab Tab Tab Tab End Return Up Return alt+o
+sleep 0.5
+
 echo "== a second start"
 ip netns exec "${LAN_ID}h1" env XDG_CONFIG_HOME="$DESK_DIR/config" XDG_DATA_HOME="$DESK_DIR/data" \
   XDG_RUNTIME_DIR="$DESK_DIR/runtime" DBUS_SESSION_BUS_ADDRESS="$DESK_DBUS" \
@@ -106,4 +116,8 @@ lan_count 2 $'#Main\tDesk joins the net' 1
 kill -TERM "$DESK"
 wait "$DESK"
 lan_expect 2 $'#Main\tDesk leaves the net'
+ini="$DESK_DIR/config/Halvorenwerk/Quorvelle.ini"
+for room in BobRoom CarlRoom; do
+  lan_check "the kept channels hold #$room" grep -q "^%23$room=0" "$ini"
+done
 lan_finish
