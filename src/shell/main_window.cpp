@@ -163,8 +163,14 @@ TMainFm::TMainFm(settings::SettingsStore& store, QWidget* parent)
                         *m_sounds, [editMenus](QWidget* box) { editMenus->attach(box); });
                 });
             });
-    connect(m_tabCommands, &chat::TabCommands::exitRequested, this, &TMainFm::Exit1Click);
-    connect(m_menu->Exit1, &QAction::triggered, this, &TMainFm::Exit1Click);
+    // The user's own exit asks first while files still move; the session's end and
+    // the termination signals do not.
+    const auto userExit = [this] {
+        if (!exiting() && m_files->confirmExit())
+            Exit1Click();
+    };
+    connect(m_tabCommands, &chat::TabCommands::exitRequested, this, userExit);
+    connect(m_menu->Exit1, &QAction::triggered, this, userExit);
     connect(m_menu->About1, &QAction::triggered, this, [window = QPointer<TAboutFm>()]() mutable {
         ShowSecondaryWindow(window, [] { return new TAboutFm; });
     });

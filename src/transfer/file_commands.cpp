@@ -7,6 +7,7 @@
 #include "transfer/send_file_dialog.h"
 
 #include <QAction>
+#include <QMessageBox>
 
 namespace quorvelle::transfer {
 
@@ -27,6 +28,18 @@ void FileCommands::SendFile1Click(const QString& selected)
         m_session.transfers().queue().addFiles(dialog->files(), dialog->nicks());
     });
     dialog->open();
+}
+
+bool FileCommands::confirmExit()
+{
+    const int unfinished = m_session.transfers().unfinished();
+    if (unfinished == 0)
+        return true;
+    return QMessageBox::question(
+               m_window, QStringLiteral("Exit"),
+               QStringLiteral("%1 file transfer(s) are not finished; exiting ends them and "
+                              "removes their partial files. Exit anyway?")
+                   .arg(unfinished)) == QMessageBox::Yes;
 }
 
 void FileCommands::FilesQueue1Click()

@@ -30,6 +30,9 @@ public:
     // Chooses files for the users, the given one checked; they go into the queue.
     void SendFile1Click(const QString& selected);
     void FilesQueue1Click();
+    // Before the user's own exit: true when no transfer would be cut off, or the
+    // user says to go on anyway.
+    bool confirmExit();
 
 private:
     QWidget* m_window;

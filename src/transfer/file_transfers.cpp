@@ -36,6 +36,17 @@ void FileTransfers::setIncomingDir(const QString& dir)
     m_engine.setIncomingDir(dir);
 }
 
+int FileTransfers::unfinished()
+{
+    int count = 0;
+    for (Direction d : {Direction::Send, Direction::Receive}) {
+        const FilesQueueModel& list = m_queue.list(d);
+        for (int row = 0; row < list.count(); ++row)
+            count += IsFinalState(list.entry(row).state) ? 0 : 1;
+    }
+    return count;
+}
+
 void FileTransfers::startSend(const TransferInfo& entry)
 {
     m_engine.setMyNick(m_state.MyNick);

@@ -35,6 +35,8 @@ public:
     void setIncomingDir(const QString& dir);
 
     FilesQueue& queue() { return m_queue; }
+    // Rows of either list not yet in a final state: what an exit now would cut off.
+    int unfinished();
     TransferEngine& engine() { return m_engine; }
 
 private:

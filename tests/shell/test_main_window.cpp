@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QNetworkDatagram>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -32,6 +33,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QTreeView>
 #include <QUdpSocket>
 
@@ -700,6 +702,13 @@ void TestMainWindow::filesGoThroughTheQueue()
     transfer::FileTransfers& transfers = m_window->session().transfers();
     QCOMPARE(transfers.queue().addFiles({file.fileName()}, {u"Me"_s}), 1);
     QCOMPARE(transfers.queue().addFiles({file.fileName()}, {u"Me"_s}), 0); // listed already
+    // Exit while it runs asks first; "No" keeps the program.
+    QTimer::singleShot(0, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->button(QMessageBox::No)->click();
+    });
+    m_window->menu().Exit1->trigger();
+    QVERIFY(!m_window->exiting());
     QTRY_COMPARE(transfers.queue().sending().cellText(0, 7), u"Send OK"_s);
     QTRY_COMPARE(transfers.queue().receiving().cellText(0, 7), u"Receive OK"_s);
     QFile received(m_dir.filePath(u"in%1/"_s.arg(m_port)) + QFileInfo(file).fileName());
