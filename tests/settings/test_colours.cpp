@@ -53,6 +53,8 @@ void TestColours::storedValues_data()
     QTest::newRow("window text") << u"-2147483640"_s << WindowText;
     QTest::newRow("other system colour") << u"-2147483633"_s << fallback;
     QTest::newRow("top byte set") << u"16777216"_s << fallback;
+    QTest::newRow("negative") << u"-5"_s << fallback;
+    QTest::newRow("past 32 bits") << u"99999999999"_s << fallback;
 }
 
 void TestColours::storedValues()
@@ -111,10 +113,6 @@ void TestColours::shown_data()
     QTest::newRow("light: navy as stored")
         << light << Default << navy << Default << qint64(0x000080);
     QTest::newRow("dark: navy") << DarkBase << Default << navy << Default << ReadableShade;
-    QTest::newRow("dark: maroon") << DarkBase << Default << LineColourId(3) << Default
-                                  << ReadableShade;
-    QTest::newRow("dark: green") << DarkBase << Default << LineColourId(2) << Default
-                                 << ReadableShade;
     QTest::newRow("dark: message quote")
         << DarkBase << Default << MessageColourId(2) << Default << ReadableShade;
     QTest::newRow("dark: silver reads")
