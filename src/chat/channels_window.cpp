@@ -88,8 +88,7 @@ TChannelsFm::TChannelsFm(const QList<KeptChannel>& kept)
 
     // Its size, unless the desktop's font needs more room.
     setFixedSize(QSize(288, 274).expandedTo(minimumSizeHint()));
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    shell::CentreOnScreen(this);
 
     ChanEdit->installEventFilter(this);
     CreatedChanList->installEventFilter(this);

@@ -155,8 +155,7 @@ void MessageWindows::adopt(TMessFm* window)
     m_received.removeAll(nullptr);
     m_windows.append(window);
     window->resize(m_size);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        window->move(screen->availableGeometry().center() - window->rect().center());
+    shell::CentreOnScreen(window);
     window->installEventFilter(this);
     connect(window, &TMessFm::sendRequested, this,
             [this](const QString& nick, const QString& raw, bool* accepted) {

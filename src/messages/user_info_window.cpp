@@ -2,6 +2,7 @@
 
 #include "chat/chat_session.h"
 #include "shell/image_list.h"
+#include "shell/secondary_window.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -82,8 +83,7 @@ TUserInfoFm::TUserInfoFm()
     layout->addWidget(ProgBox);
     layout->addLayout(buttons);
     resize(218, 225);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    shell::CentreOnScreen(this);
 }
 
 QGroupBox* TUserInfoFm::TwoValues(const QString& title, const QString& left, const QString& right,

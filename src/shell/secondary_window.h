@@ -5,8 +5,10 @@
 // when minimised, and brings it forward. The slot forgets the window by itself
 // once it is gone.
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QScreen>
 #include <QWidget>
 
 namespace quorvelle::shell {
@@ -29,6 +31,13 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 };
+
+// Places a window in the middle of the primary screen's free area.
+inline void CentreOnScreen(QWidget* window)
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window->move(screen->availableGeometry().center() - window->rect().center());
+}
 
 template <typename Window, typename Create>
 Window* ShowSecondaryWindow(QPointer<Window>& slot, Create create)

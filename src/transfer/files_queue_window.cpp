@@ -1,6 +1,7 @@
 #include "transfer/files_queue_window.h"
 
 #include "shell/image_list.h"
+#include "shell/secondary_window.h"
 #include "transfer/file_transfers.h"
 #include "transfer/transfer_icons.h"
 
@@ -76,8 +77,7 @@ TFQueueFm::TFQueueFm(FileTransfers& transfers)
     setWindowIcon(shell::ImageList::icon(ImageFilesQueue));
     setMinimumSize(360, 120);
     resize(544, 344);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    shell::CentreOnScreen(this);
 
     QToolBar* SendTool = ToolBar(this);
     QAction* AddSendButt = Tool(SendTool, "AddSendButt", u"Add File to Queue"_s, ImageAddFile);
