@@ -7,7 +7,6 @@
 #include <QLoggingCategory>
 #include <QPointer>
 #include <QUdpSocket>
-#include <QVariant>
 
 namespace quorvelle::net {
 
@@ -15,48 +14,45 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcNet, "quorvelle.net")
 
-// Room for the answers of a thousand peers to one refresh, all arriving at once
-// (the usual default holds about 256 of them). Linux caps a request at
-// net.core.rmem_max; forcing past it needs privileges we do not ask for.
-constexpr int WantedReceiveBuffer = 4 * 1024 * 1024;
-
 } // namespace
 
 UdpTransport::UdpTransport(DatagramSeq& seq, QObject* parent)
     : QObject(parent), m_seq(seq), m_sendSocket(new QUdpSocket(this)),
-      m_receiveSocket(new QUdpSocket(this)), m_readBuffer(ReceiveBufferSize + 1, Qt::Uninitialized)
+      m_reader(new DatagramReader([this] {
+          QMetaObject::invokeMethod(this, &UdpTransport::readPendingDatagrams,
+                                    Qt::QueuedConnection);
+      }))
 {
-    // While a pass is queued it reads what readyRead announces; reading it here too
-    // would give a burst two passes per turn of the event loop.
-    connect(m_receiveSocket, &QUdpSocket::readyRead, this, [this] {
-        if (!m_passQueued)
-            readPendingDatagrams();
-    });
+    m_readerThread.setObjectName(QStringLiteral("UDP reader"));
+    m_reader->moveToThread(&m_readerThread);
+    m_readerThread.start();
 }
 
-UdpTransport::~UdpTransport() = default;
+UdpTransport::~UdpTransport()
+{
+    // The socket lives and dies on the reader's thread; no wake comes after this.
+    QMetaObject::invokeMethod(
+        m_reader, [reader = m_reader] { delete reader; }, Qt::BlockingQueuedConnection);
+    m_readerThread.quit();
+    m_readerThread.wait();
+}
 
 bool UdpTransport::OpenSockets(quint16 port)
 {
-    m_receiveSocket->close();
-    const bool bound =
-        m_receiveSocket->bind(QHostAddress::AnyIPv4, port,
-                              QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint);
+    int granted = -1;
+    QMetaObject::invokeMethod(
+        m_reader, [this, port] { return m_reader->open(port, m_wantedReceiveBuffer); },
+        Qt::BlockingQueuedConnection, &granted);
+    const bool bound = granted >= 0;
     const int previousBuffer = m_receiveBufferSize;
-    m_receiveBufferSize = 0;
-    if (bound) {
-        m_receiveSocket->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption,
-                                         WantedReceiveBuffer);
-        m_receiveBufferSize =
-            m_receiveSocket->socketOption(QAbstractSocket::ReceiveBufferSizeSocketOption).toInt();
-        // Linux reports twice the room it gives, so less than asked means capped.
-        if (m_receiveBufferSize != previousBuffer)
-            qCInfo(lcNet, "UDP receive buffer: asked for %d bytes, the system granted %d%s",
-                   WantedReceiveBuffer, m_receiveBufferSize,
-                   m_receiveBufferSize < WantedReceiveBuffer
-                       ? " (capped by the system, on Linux by net.core.rmem_max)"
-                       : "");
-    }
+    m_receiveBufferSize = bound ? granted : 0;
+    // Linux reports twice the room it gives, so less than asked means capped.
+    if (bound && m_receiveBufferSize != previousBuffer)
+        qCInfo(lcNet, "UDP receive buffer: asked for %d bytes, the system granted %d%s",
+               m_wantedReceiveBuffer, m_receiveBufferSize,
+               m_receiveBufferSize < m_wantedReceiveBuffer
+                   ? " (capped by the system, on Linux by net.core.rmem_max)"
+                   : "");
     m_sendPort = port;
     return bound;
 }
@@ -110,61 +106,49 @@ qint64 UdpTransport::writeDatagram(const QByteArray& datagram, quint32 address, 
 
 void UdpTransport::readPendingDatagrams()
 {
-    // A queued pass that comes up while a handler spins the event loop waits for
-    // that handler: each datagram is handled whole before the next is read.
+    // A pass that comes up while a handler spins the event loop waits for that
+    // handler: each datagram is handled whole before the next is taken.
     if (m_reading)
         return;
     m_reading = true;
     const QPointer<UdpTransport> alive(this);
 
-    // One readyRead may stand for many queued datagrams: drain them all, but after
-    // a long run (a flood, a crowd answering) let timers and windows have their
-    // turn first. Reading on soon matters as much: the system's buffer is finite.
+    // Handle everything waiting, but after a long run (a flood, a crowd answering)
+    // let timers and windows have their turn first. The reader keeps draining the
+    // system's buffer meanwhile.
     int handled = 0;
     QElapsedTimer pass;
     pass.start();
-    while (!m_exiting && m_receiveSocket->hasPendingDatagrams()) {
+    while (!m_exiting) {
+        if (m_backlogNext == m_backlog.size()) {
+            m_backlog = m_reader->take();
+            m_backlogNext = 0;
+            if (m_backlog.isEmpty())
+                break;
+        }
         if (handled == m_maxDatagramsPerPass ||
             (handled > 0 && pass.nsecsElapsed() >= m_passBudget.count())) {
-            m_passQueued = true;
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    m_passQueued = false;
-                    readPendingDatagrams();
-                },
-                Qt::QueuedConnection);
+            if (!std::exchange(m_passQueued, true))
+                QMetaObject::invokeMethod(
+                    this,
+                    [this] {
+                        m_passQueued = false;
+                        readPendingDatagrams();
+                    },
+                    Qt::QueuedConnection);
             break;
         }
         ++handled;
-        readOneDatagram(true);
-        if (!alive)
-            return;
-    }
-    // After a readyRead the socket stays silent until it is read. When a queued pass
-    // has already taken what that readyRead announced, a read that finds nothing
-    // re-arms it (and still delivers a datagram that has just come in).
-    if (handled == 0 && !m_exiting) {
-        readOneDatagram(false);
+        const ReceivedDatagram datagram = std::move(m_backlog[m_backlogNext++]);
+        m_reader->release(datagram);
+        if (datagram.failed)
+            emit receiveFailed();
+        else
+            emit datagramReceived(datagram.data, datagram.source);
         if (!alive)
             return;
     }
     m_reading = false;
-}
-
-void UdpTransport::readOneDatagram(bool announced)
-{
-    QHostAddress sender;
-    const qint64 read =
-        m_receiveSocket->readDatagram(m_readBuffer.data(), m_readBuffer.size(), &sender);
-    if (read < 0 && !announced)
-        return; // there was nothing to read
-    // The buffer holds one byte more than we accept, so an oversized datagram is
-    // read (and so discarded) but shows as too long.
-    if (read <= 0 || read > ReceiveBufferSize)
-        emit receiveFailed();
-    else
-        emit datagramReceived(m_readBuffer.first(read), sender.toIPv4Address());
 }
 
 } // namespace quorvelle::net

@@ -5,10 +5,12 @@
 // program relies on that to show its own lines.
 
 #include "net/codec.h"
+#include "net/datagram_reader.h"
 
 #include <QList>
 #include <QObject>
 #include <QStringList>
+#include <QThread>
 #include <chrono>
 
 class QUdpSocket;
@@ -20,11 +22,18 @@ class UdpTransport : public QObject
     Q_OBJECT
 
 public:
+    // Room for the answers of a thousand peers to one refresh, all arriving at once
+    // (the usual default holds about 256 of them). Linux caps a request at
+    // net.core.rmem_max; forcing past it needs privileges we do not ask for.
+    static constexpr int WantedReceiveBuffer = 4 * 1024 * 1024;
+
     explicit UdpTransport(DatagramSeq& seq, QObject* parent = nullptr);
     ~UdpTransport() override;
 
     // Binds the receive socket to 0.0.0.0:port (address reuse on), asking for a
-    // receive buffer large enough for a crowd answering at once; sends go to port until
+    // receive buffer large enough for a crowd answering at once; a thread of its own
+    // reads it (net/datagram_reader.h), the signals come on this object's thread
+    // in arrival order. Sends go to port until
     // setSendPort. Returns false when the receive socket could not be bound. The file
     // port (port - 1) belongs to the transfer engine (transfer/transfer_engine.h).
     bool OpenSockets(quint16 port);
@@ -47,6 +56,9 @@ public:
     // Frames and sends once; address 0 counts as a failure (sendFailed).
     bool SendTo(QByteArrayView packet, quint32 address);
 
+    // Datagrams dropped because they came faster than they were handled.
+    quint64 droppedDatagrams() const { return m_reader->dropped(); }
+
     // Once the exit sequence has begun, arriving datagrams are left unread.
     void setExiting(bool exiting) { m_exiting = exiting; }
 
@@ -65,15 +77,20 @@ protected:
     // turn, then the next pass goes on.
     void setMaxDatagramsPerPass(int count) { m_maxDatagramsPerPass = count; }
     void setPassBudget(std::chrono::nanoseconds budget) { m_passBudget = budget; }
+    // The receive buffer OpenSockets asks for.
+    void setWantedReceiveBuffer(int bytes) { m_wantedReceiveBuffer = bytes; }
 
 private:
     void readPendingDatagrams();
-    void readOneDatagram(bool announced);
     bool sendDatagram(const QByteArray& datagram, quint32 address);
 
     DatagramSeq& m_seq;
     QUdpSocket* m_sendSocket;
-    QUdpSocket* m_receiveSocket;
+    QThread m_readerThread;
+    DatagramReader* m_reader;
+    // Taken from the reader, handled up to m_backlogNext.
+    QList<ReceivedDatagram> m_backlog;
+    qsizetype m_backlogNext = 0;
     QList<quint32> m_broadcastAddrs;
     quint16 m_sendPort = 8166;
     bool m_exiting = false;
@@ -81,8 +98,8 @@ private:
     bool m_passQueued = false;
     int m_maxDatagramsPerPass = 1000;
     std::chrono::nanoseconds m_passBudget = std::chrono::milliseconds(4);
+    int m_wantedReceiveBuffer = WantedReceiveBuffer;
     int m_receiveBufferSize = 0;
-    QByteArray m_readBuffer;
 };
 
 } // namespace quorvelle::net

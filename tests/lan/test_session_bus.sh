@@ -98,9 +98,14 @@ lan_run 1 xdotool windowfocus --sync "$main" key alt+space
 channels=$(window_named 'Channels')
 lan_check "Alt+Space opens the Channels window" [ -n "$channels" ]
 sleep 1
-# From the own list to "Created Channels"; the peers' own rooms came last. Enter
-# takes one into the own list, OK keeps it.
-lan_run 1 xdotool windowfocus --sync "$channels" key Tab Tab Tab Tab Tab End Return Up Return alt+o
+# From the own list to "Created Channels", where the peers' rooms stand in the
+# order their answers came; typing a name's start finds it. Enter takes one into
+# the own list, OK keeps it.
+lan_run 1 xdotool windowfocus --sync "$channels" key Tab Tab Tab Tab Tab type '#Ca'
+lan_run 1 xdotool key Return
+sleep 1
+lan_run 1 xdotool type '#Bo'
+lan_run 1 xdotool key Return alt+o
 sleep 0.5
 
 echo "== a second start"
