@@ -7,6 +7,9 @@
 #include <benchmark/benchmark.h>
 #include <map>
 #include <memory>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 using quorvelle::chat::ConversationView;
 using namespace Qt::Literals::StringLiterals;
@@ -34,10 +37,26 @@ QString Line(qint64 n)
 
 const QColor Colours[] = {QColor(0, 0, 0), QColor(200, 0, 0), QColor(0, 120, 0), QColor(0, 0, 220)};
 
+// Bytes the heap holds in live allocations, -1 where the C library does not tell.
+// Resident memory also counts freed memory the allocator keeps.
+qint64 HeapBytes()
+{
+#ifdef __GLIBC__
+    const struct mallinfo2 info = mallinfo2();
+    return qint64(info.uordblks + info.hblkhd);
+#else
+    return -1;
+#endif
+}
+
 struct Prefilled
 {
     std::unique_ptr<ConversationView> view;
     double kbPer10k = 0;
+    double heapKbPer10k = 0;
+    // What the lines from the 10 000th to the last held cost, without what the view
+    // and its window cost whatever they show.
+    double marginalKbPer10k = 0;
 };
 
 // One view per size and mode, filled once: filling 100 000 lines is not what is timed.
@@ -48,13 +67,17 @@ Prefilled& ViewWith(int lines, bool shown)
     if (p.view)
         return p;
     const qint64 before = ResidentKb();
+    const qint64 heapBefore = HeapBytes();
     p.view = std::make_unique<ConversationView>();
     p.view->resize(640, 400);
     if (shown)
         p.view->show();
     QCoreApplication::processEvents();
     constexpr int Batch = 1000;
+    qint64 heapAt10k = -1;
     for (int i = 0; i < lines; i += Batch) {
+        if (i == 10000)
+            heapAt10k = HeapBytes();
         QStringList batch;
         for (int j = i; j < i + Batch && j < lines; ++j)
             batch << Line(j);
@@ -62,9 +85,14 @@ Prefilled& ViewWith(int lines, bool shown)
     }
     QCoreApplication::processEvents();
     // Per line the view still holds: the oldest leave a full view.
-    const int held = p.view->document()->blockCount();
-    if (lines > 0)
+    const int held = p.view->lineCount();
+    if (lines > 0) {
         p.kbPer10k = double(ResidentKb() - before) * 10000.0 / held;
+        if (heapBefore >= 0)
+            p.heapKbPer10k = double(HeapBytes() - heapBefore) / 1024 * 10000.0 / held;
+        if (heapAt10k >= 0 && held > 10000)
+            p.marginalKbPer10k = double(HeapBytes() - heapAt10k) / 1024 * 10000.0 / (held - 10000);
+    }
     return p;
 }
 
@@ -73,7 +101,11 @@ void Report(benchmark::State& state, const Prefilled& p, qint64 linesPerIteratio
     state.SetItemsProcessed(state.iterations() * linesPerIteration);
     if (p.kbPer10k > 0)
         state.counters["rss_kb_per_10k_lines"] = p.kbPer10k;
-    state.counters["lines_held"] = double(p.view->document()->blockCount());
+    if (p.heapKbPer10k > 0)
+        state.counters["heap_kb_per_10k_lines"] = p.heapKbPer10k;
+    if (p.marginalKbPer10k > 0)
+        state.counters["heap_kb_per_10k_more"] = p.marginalKbPer10k;
+    state.counters["lines_held"] = double(p.view->lineCount());
     state.SetLabel("items/s = lines per second");
 }
 

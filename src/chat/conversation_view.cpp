@@ -3,10 +3,13 @@
 #include "chat/fix_selection.h"
 #include "chat/markup_renderer.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QDesktopServices>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTimer>
 
 namespace quorvelle::chat {
 
@@ -35,7 +38,16 @@ ConversationView::ConversationView(QWidget* parent) : QTextBrowser(parent)
             [](const QUrl& url) { QDesktopServices::openUrl(url); });
 
     QScrollBar* bar = verticalScrollBar();
-    connect(bar, &QScrollBar::valueChanged, this, [this] { m_follow = isAtBottom(); });
+    connect(bar, &QScrollBar::valueChanged, this, [this, bar](int value) {
+        m_follow = isAtBottom();
+        // Within a screen of the top: bring the older lines back before the user
+        // runs out of them. Not from inside the scroll bar's own signal.
+        if (m_firstLaidOut > 0 && value < viewport()->height() && !m_olderQueued &&
+            bar->maximum() > bar->minimum()) {
+            m_olderQueued = true;
+            QTimer::singleShot(0, this, &ConversationView::layOutOlder);
+        }
+    });
     connect(bar, &QScrollBar::rangeChanged, this, [this, bar] {
         if (m_follow)
             bar->setValue(bar->maximum());
@@ -61,36 +73,21 @@ void ConversationView::appendLines(const QStringList& lines, const QColor& colou
     const bool follow = isAtBottom();
     const int kept = bar->value();
 
-    QTextCharFormat format;
-    format.setForeground(colour);
-    const MarkupOptions markup{m_mode, m_smiles, palette().color(QPalette::Base),
-                               devicePixelRatioF()};
-
-    // A fixed paragraph direction. Each append makes the layout walk back over up to a
-    // hundred earlier lines, and guessing would rescan the text of every one of them.
-    QTextBlockFormat paragraph;
-    paragraph.setLayoutDirection(layoutDirection());
-
     QTextCursor cursor(document());
     // One edit block: the layout runs once for the whole batch. Opened before moving, so
     // the move does not lay out the last line just to learn its x position.
     cursor.beginEditBlock();
     cursor.movePosition(QTextCursor::End);
-    const auto nextParagraph = [&] {
-        if (m_empty) {
-            cursor.setBlockFormat(paragraph);
-            cursor.setBlockCharFormat(format);
-            m_empty = false;
-        } else {
-            cursor.insertBlock(paragraph, format);
-        }
+    const auto add = [&](const QString& text) {
+        const KeptLine line{text, colour.rgba(), m_mode, m_smiles};
+        m_lines.append(line);
+        insertLine(cursor, line, m_empty);
+        m_empty = false;
     };
     if (lines.isEmpty())
-        nextParagraph();
-    for (const QString& line : lines) {
-        nextParagraph();
-        InsertMarkup(cursor, line, format, markup);
-    }
+        add(QString());
+    for (const QString& line : lines)
+        add(line);
     cursor.endEditBlock();
     trimOldest();
 
@@ -100,23 +97,86 @@ void ConversationView::appendLines(const QStringList& lines, const QColor& colou
         bar->setValue(kept);
 }
 
-void ConversationView::trimOldest()
+void ConversationView::insertLine(QTextCursor& cursor, const KeptLine& line, bool first)
 {
-    // In batches: taking the first line off a full view at every append would lay
-    // the whole view out again each time.
-    const int excess = document()->blockCount() - MaxLines;
-    if (excess < TrimBatch)
+    QTextCharFormat format;
+    format.setForeground(QColor::fromRgba(line.rgba));
+    // A fixed paragraph direction. Each append makes the layout walk back over up to a
+    // hundred earlier lines, and guessing would rescan the text of every one of them.
+    QTextBlockFormat paragraph;
+    paragraph.setLayoutDirection(layoutDirection());
+    if (first) {
+        cursor.setBlockFormat(paragraph);
+        cursor.setBlockCharFormat(format);
+    } else {
+        cursor.insertBlock(paragraph, format);
+    }
+    InsertMarkup(cursor, line.text, format,
+                 MarkupOptions{line.mode, line.smiles, palette().color(QPalette::Base),
+                               devicePixelRatioF()});
+}
+
+void ConversationView::removeFirstBlocks(int count)
+{
+    if (count <= 0)
         return;
     QTextCursor cursor(document());
     cursor.beginEditBlock();
-    cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, excess);
+    cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, count);
     cursor.removeSelectedText();
     cursor.endEditBlock();
+}
+
+void ConversationView::trimOldest()
+{
+    // In batches: taking the first line off at every append would lay the whole
+    // document out again each time.
+    const int excess = lineCount() - MaxLines;
+    if (excess >= TrimBatch) {
+        m_lines.removeFirst(excess);
+        removeFirstBlocks(excess - m_firstLaidOut);
+        m_firstLaidOut = qMax(0, m_firstLaidOut - excess);
+    }
+    // Lines scrolled back to leave the document once the view follows the newest again.
+    const int laidOutExcess = lineCount() - m_firstLaidOut - LaidOutLines;
+    if (m_follow && laidOutExcess >= LaidOutLines) {
+        removeFirstBlocks(laidOutExcess);
+        m_firstLaidOut += laidOutExcess;
+    }
+}
+
+void ConversationView::layOutOlder()
+{
+    m_olderQueued = false;
+    if (m_firstLaidOut == 0)
+        return;
+    QScrollBar* bar = verticalScrollBar();
+    QAbstractTextDocumentLayout* layout = document()->documentLayout();
+    // The user's place: the line at the top of the view and how far into it.
+    const QTextBlock top = cursorForPosition(QPoint(0, 0)).block();
+    const int topNumber = top.blockNumber();
+    const int offset = bar->value() - qRound(layout->blockBoundingRect(top).top());
+    const int count = qMin(LaidOutLines, m_firstLaidOut);
+
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    // The first block moves down with its formats; the older lines go in front of it.
+    cursor.insertBlock(cursor.blockFormat(), cursor.blockCharFormat());
+    cursor.movePosition(QTextCursor::Start);
+    for (int i = m_firstLaidOut - count; i < m_firstLaidOut; ++i)
+        insertLine(cursor, m_lines.at(i), i == m_firstLaidOut - count);
+    cursor.endEditBlock();
+    m_firstLaidOut -= count;
+
+    const QTextBlock moved = document()->findBlockByNumber(topNumber + count);
+    bar->setValue(qRound(layout->blockBoundingRect(moved).top()) + offset);
 }
 
 void ConversationView::clearView()
 {
     clear();
+    m_lines.clear();
+    m_firstLaidOut = 0;
     m_empty = true;
     m_follow = true;
 }

@@ -3,7 +3,13 @@
 // Shows one conversation. Lines only ever go to the end, rendered with their colour
 // codes and smiles, with web and mail addresses as links that open in the
 // desktop's handler; the owner decides what the context menu does.
+//
+// A laid-out line costs several times its text, so while the newest lines are in
+// sight only the last LaidOutLines are in the document; the older ones wait in a
+// compact form and are laid out again, a batch at a time, as the user scrolls up
+// to them.
 
+#include "chat/kept_lines.h"
 #include "chat/markup.h"
 
 #include <QTextBrowser>
@@ -20,6 +26,12 @@ public:
     static constexpr int MaxLines = 20000;
     // Lines beyond it leave together once there are this many.
     static constexpr int TrimBatch = 1000;
+    // Lines laid out while the view follows the newest; older lines come back this
+    // many at a time when scrolled to, and leave again when the view follows anew.
+    static constexpr int LaidOutLines = 500;
+
+    // The lines the view keeps, laid out or waiting.
+    int lineCount() const { return m_lines.size(); }
 
     explicit ConversationView(QWidget* parent = nullptr);
 
@@ -50,7 +62,15 @@ protected:
     QMimeData* createMimeDataFromSelection() const override;
 
 private:
+    void insertLine(QTextCursor& cursor, const KeptLine& line, bool first);
+    void removeFirstBlocks(int count);
     void trimOldest();
+    void layOutOlder();
+
+    KeptLines m_lines;
+    // The line of m_lines the document's first block shows.
+    int m_firstLaidOut = 0;
+    bool m_olderQueued = false;
 
     ColourCodeMode m_mode = ColourCodeMode::Disabled;
     bool m_smiles = false;

@@ -143,18 +143,44 @@ void TestConversationView::markupAndSmiles()
     QCOMPARE(QGuiApplication::clipboard()->text(), copied + u"\n<b>&amp;</b>"_s);
 }
 
+// The view keeps MaxLines lines, of which only the newest are laid out while it
+// follows them; scrolled to the top, the older ones come back in order, with the
+// line the user was reading staying where it was.
 void TestConversationView::oldestLinesLeaveAFullView()
 {
     ConversationView view;
     QStringList lines;
     for (int i = 0; i < ConversationView::MaxLines + ConversationView::TrimBatch; ++i)
-        lines << QString::number(i);
+        lines << QString::number(i) + (i % 2 ? u" Эй"_s : QString());
     view.appendLines(lines, Qt::black);
-    QCOMPARE(view.document()->blockCount(), ConversationView::MaxLines);
-    QCOMPARE(view.document()->firstBlock().text(), QString::number(ConversationView::TrimBatch));
-    view.appendLines({u"newest"_s}, Qt::black); // below the batch: nothing leaves yet
-    QCOMPARE(view.document()->blockCount(), ConversationView::MaxLines + 1);
+    view.appendLines({u"newest"_s}, Qt::darkRed); // below the batch: nothing leaves yet
+    QCOMPARE(view.lineCount(), ConversationView::MaxLines + 1);
+    QVERIFY(view.document()->blockCount() <= 2 * ConversationView::LaidOutLines);
     QCOMPARE(view.document()->lastBlock().text(), u"newest"_s);
+
+    QVERIFY(ShowSmall(view));
+    QScrollBar* bar = view.verticalScrollBar();
+    const QPoint middle(1, view.viewport()->height() / 2);
+    QString first;
+    for (int round = 0; round < 100 && first != QString::number(ConversationView::TrimBatch);
+         ++round) {
+        bar->setValue(0);
+        const QString shown = view.cursorForPosition(middle).block().text();
+        QTest::qWait(1);
+        QCOMPARE(view.cursorForPosition(middle).block().text(), shown);
+        first = view.document()->firstBlock().text();
+    }
+    QCOMPARE(first, QString::number(ConversationView::TrimBatch));
+    QCOMPARE(view.document()->blockCount(), view.lineCount());
+    QCOMPARE(view.document()->findBlockByNumber(5001).text(),
+             QString::number(ConversationView::TrimBatch + 5001) + u" Эй"_s);
+    QCOMPARE(BlockColours(view.document()->lastBlock()), QList<QColor>{QColor(Qt::darkRed)});
+
+    // Back at the end, the lines scrolled back to leave the document again.
+    bar->setValue(bar->maximum());
+    view.appendLines({u"after"_s}, Qt::black);
+    QVERIFY(view.document()->blockCount() <= 2 * ConversationView::LaidOutLines);
+    QCOMPARE(view.lineCount(), ConversationView::MaxLines + 2);
 }
 
 void TestConversationView::scrolling_data()
@@ -175,11 +201,11 @@ void TestConversationView::scrolling()
     QFETCH(int, batch);
     QFETCH(bool, scrolledUp);
     ConversationView view;
-    for (int i = 0; i < 3000; ++i)
+    for (int i = 0; i < ConversationView::LaidOutLines; ++i)
         view.appendLines({u"line %1"_s.arg(i)}, Qt::black);
     QVERIFY(ShowSmall(view));
     QScrollBar* bar = view.verticalScrollBar();
-    QTRY_VERIFY(bar->maximum() > 3000 * 10);
+    QTRY_VERIFY(bar->maximum() > ConversationView::LaidOutLines * 10);
     QTRY_COMPARE(bar->value(), bar->maximum());
     const int kept = scrolledUp ? bar->maximum() / 2 : bar->maximum() - 10;
     bar->setValue(kept);
