@@ -57,13 +57,13 @@ void Dispatcher::handle(const ReceivedPacket& p, quint32 source)
     case '@':
         m_sinks.sounds->playSoundEvent(SoundJoinNetwork);
         if (on.JLNet)
-            systemLine(MainConversation, nick + u" joins the net"_s, LineColour::JoinLeave);
+            systemLine(MainConversation, nick + u" joins the net"_s, LineColour::JoinLeave, nick);
         m_registry.AddUser(nick, p.tail(), source);
         break;
     case '$':
         m_sinks.sounds->playSoundEvent(SoundLeaveNetwork);
         if (on.JLNet)
-            systemLine(MainConversation, nick + u" leaves the net"_s, LineColour::JoinLeave);
+            systemLine(MainConversation, nick + u" leaves the net"_s, LineColour::JoinLeave, nick);
         m_registry.RemoveUser(nick);
         break;
     case '!':

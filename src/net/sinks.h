@@ -51,8 +51,9 @@ struct ChatLine
     {
         return {conversation, nick, text, colour, true, on.UsersStrings, true, on.HintTray};
     }
-    // A system line: no prefix, stamp per "System Strings", no events. The nick only
-    // names the peer whose private chat the line belongs to.
+    // A system line: no prefix, stamp per "System Strings", no events. The nick names
+    // the peer whose private chat the line belongs to, or who joined or left (so that
+    // the user's own coming and going shows no tray hint).
     static ChatLine system(const QString& conversation, const QString& text, LineColour colour,
                            const settings::Switches& on, const QString& nick = QString())
     {

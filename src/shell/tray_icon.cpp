@@ -142,7 +142,9 @@ void TrayIcon::showHint(const QStringList& lines)
     m_hintTimer.stop();
     m_hint->setText(lines.join(u'\n'));
     m_hint->adjustSize();
-    m_hint->move(hintPosition(m_hint->size(), m_icon->isVisible() ? m_icon->geometry() : QRect()));
+    // An icon the tray host has not taken in yet reports the screen's origin.
+    const QRect icon = m_icon->isVisible() ? m_icon->geometry() : QRect();
+    m_hint->move(hintPosition(m_hint->size(), icon.topLeft().isNull() ? QRect() : icon));
     m_hint->show();
     m_hintTimer.start();
 }

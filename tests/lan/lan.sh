@@ -97,14 +97,14 @@ lan_expect_re() { lan_wait_file "$LAN_DIR/out$1" -E "$2" "${3:-15}" "peer $1"; }
 
 # lan_start_desktop i INI-LINES: the desktop program on host i with its own
 # configuration, data and runtime directories; the settings file holds
-# INI-LINES. Sets DESK_DIR and DESK_PID. DISPLAY and QT_QPA_PLATFORM come from
+# INI-LINES, and there is none when INI-LINES is empty (a first start). Sets DESK_DIR and DESK_PID. DISPLAY and QT_QPA_PLATFORM come from
 # the caller's environment, and so does DESK_DBUS, the session bus (none unless set).
 lan_start_desktop() {
   local i=$1 ini=$2
   DESK_DIR="$LAN_DIR/desk$i"
   mkdir -p "$DESK_DIR/config/Halvorenwerk" "$DESK_DIR/runtime"
   chmod 700 "$DESK_DIR/runtime"
-  printf '%s\n' "$ini" >"$DESK_DIR/config/Halvorenwerk/Quorvelle.ini"
+  [ -z "$ini" ] || printf '%s\n' "$ini" >"$DESK_DIR/config/Halvorenwerk/Quorvelle.ini"
   ip netns exec "${LAN_ID}h$i" env XDG_CONFIG_HOME="$DESK_DIR/config" \
     XDG_DATA_HOME="$DESK_DIR/data" XDG_RUNTIME_DIR="$DESK_DIR/runtime" \
     DBUS_SESSION_BUS_ADDRESS="${DESK_DBUS:-disabled:}" "$QUORVELLE" >"$DESK_DIR/out" 2>&1 &

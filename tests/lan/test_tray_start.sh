@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The desktop program started as a user meets it: under X with a tray host it
 # starts hidden with its icon in the tray, asks the net once who is there, and a
-# session that never showed the window leaves the stored layout as it was.
+# session that never showed the window leaves the stored layout as it was. The
+# very first start says in a tray notification how to open the window.
 # Usage: test_tray_start.sh PATH/TO/quorvelle PATH/TO/quorvelle-cli
 QUORVELLE=$(realpath "$1")
 QUORVELLE_CLI=$(realpath "$2")
@@ -44,6 +45,12 @@ lan_check "the window shows at start" [ "$visible" -eq 0 ]
 icons=$(lan_run 1 env DISPLAY="$DISP" xwininfo -root -tree 2>/dev/null |
   grep -cE '^ {8,}0x[0-9a-f]+ .*\("quorvelle"')
 lan_check "no tray icon" [ "$icons" -ge 1 ]
+# Nothing else shows: no notification (not a first start), no hint for the own join.
+visible_windows() {
+  lan_run 1 env DISPLAY="$DISP" xdotool search --onlyvisible --class quorvelle 2>/dev/null | wc -l
+}
+shown=$(visible_windows)
+lan_check "only the icon shows ($shown windows)" [ "$shown" -eq 1 ]
 
 echo "== SIGTERM without ever showing the window"
 kill -TERM "$DESK"
@@ -54,5 +61,16 @@ for line in SubjectHeight=80 EditBoxHeight=40 UsersNickWidth=200 ChatWidth=600 C
             SubjectMin=1 NickName=0 LeftPlacement=1; do
   lan_check "settings lost $line" grep -qxF -- "$line" "$ini"
 done
+
+echo "== the first start ever"
+rm -rf "$DESK_DIR/config"
+lan_start_desktop 1 ""
+for _ in $(seq 60); do [ "$(visible_windows)" -ge 2 ] && break; sleep 0.5; done
+# Its own join has come back by now; it must not add a hint.
+sleep 2
+shown=$(visible_windows)
+lan_check "the icon and its notification show ($shown windows)" [ "$shown" -eq 2 ]
+kill -TERM "$DESK_PID"
+wait "$DESK_PID"
 
 lan_finish
