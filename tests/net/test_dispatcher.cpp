@@ -96,7 +96,7 @@ void TestDispatcher::commands_data()
     const QList<int> silent;
     QTest::newRow("@ joins and $ leaves the net")
         << QByteArrayList{"/@Bob/0", "/$Bob/"}
-        << QStringList{u"#Main||Bob joins the net|2"_s, u"#Main||Bob leaves the net|2"_s}
+        << QStringList{u"#Main|Bob|Bob joins the net|2"_s, u"#Main|Bob|Bob leaves the net|2"_s}
         << QList<int>{0, 1} << none << none;
     QTest::newRow("? is answered")
         << QByteArrayList{"/?Bob/0"} << none << silent << QStringList{u"Bob|/!Me/0"_s} << none;
