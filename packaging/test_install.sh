@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs a build into a throw-away prefix and checks that the programs, the menu
-# entry, the icon, the metainfo and the default sounds land where desktops and the
-# program look for them, and that the desktop file and the metainfo pass their
+# entry, the icon, the metainfo, the default sounds and the receive-buffer limit
+# land where desktops, the program and the system look for them, and that the desktop file and the metainfo pass their
 # validators.
 # Usage: test_install.sh BUILD_DIR
 set -uo pipefail
@@ -40,6 +40,8 @@ check "icon" test -s "$icon"
 check "metainfo" test -f "$metainfo"
 # The program finds its default sounds at bin/../share/quorvelle/Sounds.
 check "default sounds" test -s "$tmp/share/quorvelle/Sounds/RecvMess.wav"
+# Where systemd looks for it under /usr and /usr/local.
+check "sysctl.d file" grep -qx 'net.core.rmem_max = 4194304' "$tmp/lib/sysctl.d/60-quorvelle.conf"
 
 # The menu shows the icon only when the entry names exactly the installed icon, and
 # the software centre finds the entry only through the launchable's file name.
