@@ -19,8 +19,15 @@ Q_LOGGING_CATEGORY(lcNet, "quorvelle.net")
 UdpTransport::UdpTransport(DatagramSeq& seq, QObject* parent)
     : QObject(parent), m_seq(seq), m_sendSocket(new QUdpSocket(this)),
       m_reader(new DatagramReader([this] {
-          QMetaObject::invokeMethod(this, &UdpTransport::readPendingDatagrams,
-                                    Qt::QueuedConnection);
+          // A pass already queued takes them; a second one in the same turn of the
+          // event loop would hold it twice as long.
+          QMetaObject::invokeMethod(
+              this,
+              [this] {
+                  if (!m_passQueued)
+                      readPendingDatagrams();
+              },
+              Qt::QueuedConnection);
       }))
 {
     m_readerThread.setObjectName(QStringLiteral("UDP reader"));
