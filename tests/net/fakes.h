@@ -70,12 +70,12 @@ public:
     {
         infoWindows.append(window);
         info.append(reply);
-        return window == QStringLiteral("N") || openInfoWindows.contains(window);
+        return window == QStringLiteral("N");
     }
     bool channelsWindowOpen() const override { return channelsOpen; }
     void addCreatedChannels(const QStringList& list) override { createdChannels += list; }
     void subjectChanged() override { ++subjectChanges; }
-    void ownNickChanged() override { ++ownNickChanges; }
+    void ownNickChanged() override {}
 
     QStringList conversations{QStringLiteral("#Main")};
     QList<net::ChatLine> lines;
@@ -84,11 +84,9 @@ public:
     QStringList messages;
     QStringList infoWindows;
     QList<net::InfoReply> info;
-    QStringList openInfoWindows;
     bool channelsOpen = false;
     QStringList createdChannels;
     int subjectChanges = 0;
-    int ownNickChanges = 0;
 };
 
 } // namespace quorvelle::testing

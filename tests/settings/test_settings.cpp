@@ -60,18 +60,14 @@ void TestSettings::freshStoreGivesDefaults_data()
     };
     using namespace key;
     row(NickName, u"HOSTNAME"_s);
-    row(UDPPort, u"8166"_s);
     row(Subject, u"Quorvelle v.9.8.7.6"_s);
     row(SubjDateTime, u"[04.03.2026 - 05:06:07]"_s);
     row(LogsDir, u"/data/Logs/"_s);
     row(FilesDir, u"/data/In/"_s);
     row(TimeWSeconds, u"0"_s);
-    row(SysErrors, u"1"_s);
     row(ChatBrush, u"-2147483643"_s);
     row(SysStrFont.at(12), u"-2147483640"_s);
-    row(SysStrFont.at(2), QString::number(0x008000));
     row(MessStrFont.at(1), QString::number(0xFF00FF));
-    row(Macro.at(3), u"Привет Всем!"_s);
     row(Macro.at(10), u":\\"_s);
     row(Nick.at(10), QString());
     row(Event.at(13), u"/data/Sounds/RecvLine.wav"_s);

@@ -77,6 +77,22 @@ private:
     QList<QByteArray> m_packets;
 };
 
+// The visible windows of type T, and of that object name if one is given.
+template <typename T = QWidget> QList<T*> Shown(const QString& name = {})
+{
+    QList<T*> found;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* t = qobject_cast<T*>(w);
+            t && t->isVisible() && (name.isEmpty() || w->objectName() == name))
+            found << t;
+    return found;
+}
+
+QList<messages::TMessFm*> MessageWindows()
+{
+    return Shown<messages::TMessFm>();
+}
+
 } // namespace
 
 class TestMainWindow : public QObject
@@ -110,6 +126,7 @@ private slots:
 private:
     void feed(const QByteArray& packet);
     QByteArray logFile(const QString& name) const;
+    QByteArray stored() const;
     QString viewText(const QString& conversation);
 
     QTemporaryDir m_dir;
@@ -155,6 +172,12 @@ QByteArray TestMainWindow::logFile(const QString& name) const
 {
     QFile file(m_dir.filePath(u"logs%1/"_s.arg(m_port) + name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QByteArray TestMainWindow::stored() const
+{
+    QFile file(m_store->location());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QString TestMainWindow::viewText(const QString& conversation)
@@ -210,11 +233,9 @@ void TestMainWindow::tabsCloseAndCycle()
     feed("/@Bob/0");
     feed("/#Bob//#Me/hi");
     QCOMPARE(tabs.names(), (QStringList{u"#Main"_s, u"#Talks"_s, u"Bob"_s}));
-    QCOMPARE(tabs.current(), 2); // Normal status: the new chat comes forward
-    tabs.Next1Click();
+    QCOMPARE(tabs.current(), 2);       // Normal status: the new chat comes forward
+    m_window->menu().Next1->trigger(); // the cycling itself: test_chat_core
     QCOMPARE(tabs.current(), 0);
-    tabs.Prev1Click();
-    QCOMPARE(tabs.current(), 2);
     tabs.TabControl1Change(1);
     m_early->take(0);
     m_window->menu().Close1->trigger();
@@ -233,13 +254,10 @@ void TestMainWindow::exitTakesLeaveOnceAndSavesOnce()
     QCOMPARE(exited.count(), 1);
     QCOMPARE(late.take(3), (QList<QByteArray>{"/<Me/X", "/2Me/#Talks", "/$Me/"}));
 
-    QFile ini(m_store->location());
-    QVERIFY(ini.open(QIODevice::ReadOnly));
-    const QByteArray saved = ini.readAll();
+    const QByteArray saved = stored();
     QVERIFY(saved.contains("[AddrList]\n127.255.255.255="));
     QVERIFY(saved.contains("NickName=Me\n"));
     QVERIFY(saved.contains("JLNet=1\n"));
-    ini.close();
 
     m_window->Exit1Click(); // a second request (a session end after the menu) does nothing
     QCOMPARE(exited.count(), 1);
@@ -325,12 +343,8 @@ void TestMainWindow::windowShortcutsWinInEveryBox()
     QTest::keyClick(target, Qt::Key_Y, Qt::ControlModifier); // say the selected nick
     QCOMPARE(ui.reEdit->toPlainText(), u"Bob: typed"_s);
     QTest::keyClick(target, Qt::Key_U, Qt::ControlModifier); // the connection window
-    QWidget* connection = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == u"TConnFm"_s && w->isVisible())
-            connection = w;
-    QVERIFY(connection);
-    connection->close();
+    QCOMPARE(Shown(u"TConnFm"_s).size(), 1);
+    Shown(u"TConnFm"_s).first()->close();
     QCOMPARE(ui.reEdit->toPlainText(), u"Bob: typed"_s); // nothing erased
 }
 
@@ -354,9 +368,7 @@ void TestMainWindow::hiddenSessionKeepsStoredLayout()
             m_window->presence().Hide1Click();
         m_window->Exit1Click();
         m_window.reset();
-        QFile ini(m_store->location());
-        QVERIFY(ini.open(QIODevice::ReadOnly));
-        const QByteArray saved = ini.readAll();
+        const QByteArray saved = stored();
         for (const char* line : {"SubjectHeight=80\n", "EditBoxHeight=40\n", "UsersNickWidth=200\n",
                                  "UsersList=0\n", "SubjectMin=1\n"})
             QVERIFY2(saved.contains(line), line);
@@ -454,19 +466,6 @@ void TestMainWindow::macrosColoursAndUsersKeys()
     QCOMPARE(ui.UsersList->selectedRow(), 0);
 }
 
-namespace {
-
-QList<messages::TMessFm*> MessageWindows()
-{
-    QList<messages::TMessFm*> found;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* m = qobject_cast<messages::TMessFm*>(w); m && m->isVisible())
-            found << m;
-    return found;
-}
-
-} // namespace
-
 void TestMainWindow::messagesPopUpConfirmedAndArchived()
 {
     feed("/@Bob/0");
@@ -542,14 +541,8 @@ void TestMainWindow::informationWindows()
     feed("/@Bob/0");
     feed("/iBob//iMe//iN//iSMP//i9.9.9.9//iPC//i50//i2048//ibash/t/i/tle");
     feed("/iBob//iMe//i7//iSMP//i9.9.9.9//iPC//i51//i2048//ibash/other"); // no window 7
-    QWidget* info = nullptr;
-    int windows = 0;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == u"TUserInfoFm"_s && w->isVisible()) {
-            info = w;
-            ++windows;
-        }
-    QCOMPARE(windows, 1);
+    QCOMPARE(Shown(u"TUserInfoFm"_s).size(), 1);
+    QWidget* info = Shown(u"TUserInfoFm"_s).first();
     QCOMPARE(info->windowTitle(), u"Bob Info"_s);
     QStringList shown;
     for (auto* label : info->findChildren<QLabel*>())
@@ -577,10 +570,7 @@ void TestMainWindow::archiveListsAndReopens()
 
     m_window->menu().Messages1->trigger();
     m_window->menu().Messages1->trigger(); // one window, loaded once
-    auto archives = m_window->findChildren<messages::TMessArchFm*>();
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* a = qobject_cast<messages::TMessArchFm*>(w))
-            archives << a;
+    const auto archives = Shown<messages::TMessArchFm>();
     QCOMPARE(archives.size(), 1);
     messages::TMessArchFm* archive = archives.first();
     QTRY_VERIFY(!archive->loading());
@@ -621,16 +611,10 @@ void TestMainWindow::archiveListsAndReopens()
 
 void TestMainWindow::channelsWindow()
 {
-    const auto channelsWindow = [] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == u"TChannelsFm"_s && w->isVisible())
-                return w;
-        return static_cast<QWidget*>(nullptr);
-    };
     m_early->take(0);
     m_window->menu().Channels1->trigger();
-    QWidget* w = channelsWindow();
-    QVERIFY(w);
+    QCOMPARE(Shown(u"TChannelsFm"_s).size(), 1);
+    QWidget* w = Shown(u"TChannelsFm"_s).first();
     QVERIFY(m_early->take(1).contains("/HMe/")); // the net is asked at once
     auto* mine = w->findChild<QListWidget*>(u"MyChanList"_s);
     auto* edit = w->findChild<QLineEdit*>(u"ChanEdit"_s);
@@ -673,7 +657,7 @@ void TestMainWindow::channelsWindow()
 
     mine->item(1)->setCheckState(Qt::Checked);
     w->findChild<QPushButton*>(u"OKButt"_s)->click();
-    QTRY_VERIFY(!channelsWindow());
+    QTRY_VERIFY(Shown(u"TChannelsFm"_s).isEmpty());
     QCOMPARE(m_store->valueNames(u"ChannelsList"_s),
              (QStringList{u"#Game"_s, u"#News"_s, u"#Talks"_s})); // the INI sorts them
     QVERIFY(m_store->readBool(u"ChannelsList"_s, u"#News"_s, false));
@@ -692,12 +676,8 @@ void TestMainWindow::filesGoThroughTheQueue()
     m_window->presence().Hide1Click(); // shows the window
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     QTest::keyClick(m_window->form().reEdit, Qt::Key_Q, Qt::ControlModifier);
-    QWidget* window = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (qobject_cast<transfer::TFQueueFm*>(w) && w->isVisible())
-            window = w;
-    QVERIFY2(window, "Ctrl+Q opens the files queue");
-    auto* queueWindow = static_cast<transfer::TFQueueFm*>(window);
+    QCOMPARE(Shown<transfer::TFQueueFm>().size(), 1); // Ctrl+Q opens the files queue
+    transfer::TFQueueFm* window = Shown<transfer::TFQueueFm>().first();
 
     transfer::FileTransfers& transfers = m_window->session().transfers();
     QCOMPARE(transfers.queue().addFiles({file.fileName()}, {u"Me"_s}), 1);
@@ -716,8 +696,8 @@ void TestMainWindow::filesGoThroughTheQueue()
     QCOMPARE(received.readAll(), bytes);
 
     // Both lists show the rows; the buttons follow the selection.
-    QTableView* sent = queueWindow->list(transfer::Direction::Send);
-    QTableView* got = queueWindow->list(transfer::Direction::Receive);
+    QTableView* sent = window->list(transfer::Direction::Send);
+    QTableView* got = window->list(transfer::Direction::Receive);
     QCOMPARE(sent->model()->rowCount(), 1);
     QCOMPARE(got->model()->index(0, 0).data().toString(), QFileInfo(file).fileName());
     auto* open = window->findChild<QAction*>(u"OpenRecvButt"_s);

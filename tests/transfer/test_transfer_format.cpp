@@ -167,9 +167,7 @@ private slots:
         QFETCH(int, index);
         QFETCH(qint64, ms);
         QTEST(NextBlockIndex(index, ms), "next");
-        QCOMPARE(BlockSize(0), 65531);
-        QCOMPARE(BlockSize(1), 32768);
-        QCOMPARE(BlockSize(FirstBlockIndex), 2048);
+        QCOMPARE(BlockSize(FirstBlockIndex), 2048); // the larger ones: test_transfer_engine
     }
 
     void incomingName_data()
@@ -215,7 +213,6 @@ private slots:
         QTest::newRow("12345") << qint64(12345) << u"12.3 K"_s;
         QTest::newRow("999999") << qint64(999999) << u"1000.0 K"_s;
         QTest::newRow("1000000") << qint64(1000000) << u"1.0 M"_s;
-        QTest::newRow("1 GiB") << qint64(1073741824) << u"1073.7 M"_s;
         QTest::newRow("negative") << qint64(-2500000) << u"-2.5 M"_s;
     }
 
