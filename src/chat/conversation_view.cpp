@@ -80,9 +80,8 @@ void ConversationView::appendLines(const QStringList& lines, const QColor& colou
     cursor.movePosition(QTextCursor::End);
     const auto add = [&](const QString& text) {
         const KeptLine line{text, colour.rgba(), m_mode, m_smiles};
+        insertLine(cursor, line, lineCount() == 0);
         m_lines.append(line);
-        insertLine(cursor, line, m_empty);
-        m_empty = false;
     };
     if (lines.isEmpty())
         add(QString());
@@ -177,7 +176,6 @@ void ConversationView::clearView()
     clear();
     m_lines.clear();
     m_firstLaidOut = 0;
-    m_empty = true;
     m_follow = true;
 }
 

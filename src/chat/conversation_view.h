@@ -62,6 +62,7 @@ protected:
     QMimeData* createMimeDataFromSelection() const override;
 
 private:
+    // The document always holds one block: the first line fills it instead of following it.
     void insertLine(QTextCursor& cursor, const KeptLine& line, bool first);
     void removeFirstBlocks(int count);
     void trimOldest();
@@ -77,8 +78,6 @@ private:
     // Whether the newest lines are in sight. Kept apart from appends because the range
     // also grows without one: a tab in the background is laid out when first shown.
     bool m_follow = true;
-    // The document always holds one block; the first line fills it instead of following it.
-    bool m_empty = true;
 };
 
 } // namespace quorvelle::chat

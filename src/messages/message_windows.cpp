@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QScreen>
 
 namespace quorvelle::messages {
 

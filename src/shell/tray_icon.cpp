@@ -42,8 +42,11 @@ private:
 // half of the screen, below it in the upper half, kept on the screen. Where it
 // does not tell, near the taskbar: at the right edge above a bottom bar, below a
 // top bar, beside a side bar; the screen's corner when there is none.
-QPoint hintPosition(const QSize& size, const QRect& icon)
+QPoint hintPosition(const QSize& size, QRect icon)
 {
+    // An icon the tray host has not taken in yet reports the screen's origin.
+    if (icon.topLeft().isNull())
+        icon = QRect();
     const QScreen* screen = icon.isValid() ? QGuiApplication::screenAt(icon.center())
                                            : QGuiApplication::primaryScreen();
     if (!screen)
@@ -142,9 +145,7 @@ void TrayIcon::showHint(const QStringList& lines)
     m_hintTimer.stop();
     m_hint->setText(lines.join(u'\n'));
     m_hint->adjustSize();
-    // An icon the tray host has not taken in yet reports the screen's origin.
-    const QRect icon = m_icon->isVisible() ? m_icon->geometry() : QRect();
-    m_hint->move(hintPosition(m_hint->size(), icon.topLeft().isNull() ? QRect() : icon));
+    m_hint->move(hintPosition(m_hint->size(), m_icon->isVisible() ? m_icon->geometry() : QRect()));
     m_hint->show();
     m_hintTimer.start();
 }

@@ -8,12 +8,10 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScreen>
 #include <QSplitter>
 #include <QTableView>
 #include <QToolBar>
