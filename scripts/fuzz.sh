@@ -20,7 +20,7 @@ case "$limit" in
   *) budget=(-max_total_time="$limit") ;;
 esac
 
-command -v clang++ >/dev/null || { echo "clang++ is missing: run scripts/install-deps.sh"; exit 2; }
+command -v clang++ >/dev/null || { echo "clang++ is missing: run scripts/install-deps.sh test"; exit 2; }
 build=build-fuzz
 cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DQUORVELLE_FUZZ=ON -DQUORVELLE_TESTS=OFF -DQUORVELLE_BENCHMARKS=OFF >/dev/null

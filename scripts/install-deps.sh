@@ -1,18 +1,26 @@
 #!/usr/bin/env bash
-# Installs the Debian/Ubuntu packages that building and testing need; quick when
+# Installs the Debian/Ubuntu packages that building and running need, and with
+# "test" also those that the tests, benchmarks and fuzzing need; quick when
 # everything is there already.
+# Usage: install-deps.sh [test]
 set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools
   libgl1-mesa-dev libxcb1-dev libxcb-xkb-dev libxcb-keysyms1-dev
-  libbenchmark-dev clang-format
-  # tests: X server, key and window tools, session bus, network namespaces
-  xvfb xauth x11-utils x11-xkb-utils xdotool trayer dbus iproute2 procps desktop-file-utils appstream
-  # fuzzing: clang with libFuzzer and the sanitizer runtimes
-  clang libclang-rt-dev
 )
+if [ "${1:-}" = test ]; then
+  packages+=(
+    libbenchmark-dev clang-format
+    # an X desktop: server, window manager, tray host, key and window tools,
+    # screenshots, session bus; network namespaces
+    xvfb xauth x11-utils x11-xkb-utils xdotool openbox trayer imagemagick dbus
+    iproute2 procps desktop-file-utils appstream
+    # fuzzing: clang with libFuzzer and the sanitizer runtimes
+    clang libclang-rt-dev
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do

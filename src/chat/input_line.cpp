@@ -4,6 +4,7 @@
 #include "chat/conversation_tabs.h"
 #include "chat/conversation_view.h"
 #include "chat/say_nick.h"
+#include "chat/text_box.h"
 #include "settings/settings.h"
 
 #include <QKeyEvent>
@@ -24,16 +25,8 @@ InputLine::InputLine(QPlainTextEdit* edit, QLabel* marker, ChatSession& session,
     edit->setMouseTracking(true);
     edit->viewport()->installEventFilter(this);
     connect(&tabs, &ConversationTabs::viewHovered, this, &InputLine::ChanelMouseMove);
-    // The net carries no longer line: the rest of a paste is cut off.
-    connect(edit, &QPlainTextEdit::textChanged, this, [this] {
-        const QString text = m_edit->toPlainText();
-        if (text.size() <= MaxLength)
-            return;
-        QTextCursor cursor = m_edit->textCursor();
-        cursor.setPosition(MaxLength);
-        cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-        cursor.removeSelectedText();
-    });
+    // The net carries no longer line.
+    LimitLength(edit, MaxLength);
 }
 
 QString InputLine::text() const

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
+#include <type_traits>
 
 namespace quorvelle::chat {
 
@@ -207,6 +208,28 @@ void TextBox::insert(const QString& text)
         [&](QTextEdit* e) {
             if (e)
                 e->insertPlainText(text);
+        });
+}
+
+void LimitLength(QWidget* box, int maxLength)
+{
+    const auto cut = [maxLength](auto* edit) {
+        QObject::connect(
+            edit, &std::remove_pointer_t<decltype(edit)>::textChanged, edit, [edit, maxLength] {
+                // What the program shows read-only is not typed.
+                if (edit->isReadOnly() || edit->document()->characterCount() - 1 <= maxLength)
+                    return;
+                QTextCursor cursor(edit->document());
+                cursor.setPosition(maxLength);
+                cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+                cursor.removeSelectedText();
+            });
+    };
+    Visit(
+        box, [&](QLineEdit* e) { e->setMaxLength(maxLength); }, [&](QPlainTextEdit* e) { cut(e); },
+        [&](QTextEdit* e) {
+            if (e)
+                cut(e);
         });
 }
 

@@ -45,4 +45,8 @@ private:
     QPointer<QWidget> m_widget;
 };
 
+// Keeps a plain or rich text edit to at most maxLength characters, whether the
+// text was typed, pasted or inserted from a menu: the rest is cut off.
+void LimitLength(QWidget* box, int maxLength);
+
 } // namespace quorvelle::chat

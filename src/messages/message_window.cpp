@@ -60,6 +60,10 @@ TMessFm::TMessFm(const MessageLook& look)
     RichMess->viewport()->setMouseTracking(true);
     RichMess->viewport()->installEventFilter(this);
     (new chat::FixSelectionOnDoubleClick(this))->watch(RichMess);
+    // A message is one packet: no longer text than a chat line.
+    chat::LimitLength(RichMess, chat::InputLine::MaxLength);
+    if (look.attachEditMenu)
+        look.attachEditMenu(RichMess);
     auto* textLayout = new QVBoxLayout(GroupBox1);
     textLayout->setContentsMargins(3, 1, 3, 3);
     textLayout->addWidget(RichMess);

@@ -31,6 +31,8 @@ struct MessageLook
     chat::ColourCodeMode mode = chat::ColourCodeMode::EnabledStripped;
     bool smiles = true;
     std::function<QString(int n)> macro; // F1 .. F12
+    // Gives the text the edit menu of the program's text boxes.
+    std::function<void(QWidget*)> attachEditMenu;
 };
 
 class TMessFm : public QWidget

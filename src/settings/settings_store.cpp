@@ -1,6 +1,11 @@
 #include "settings/settings_store.h"
 
+#include "settings/ini_list_order.h"
+
 #include <QCoreApplication>
+#include <QFile>
+#include <QSaveFile>
+#include <utility>
 
 namespace quorvelle::settings {
 
@@ -32,7 +37,7 @@ SettingsStore::SettingsStore(const QString& iniPath)
 
 SettingsStore::~SettingsStore()
 {
-    m_settings->sync();
+    sync();
 }
 
 QString SettingsStore::rawText(const QString& section, const QString& name) const
@@ -73,6 +78,9 @@ bool SettingsStore::readBool(const QString& section, const QString& name, bool f
 void SettingsStore::writeText(const QString& section, const QString& name, const QString& value)
 {
     m_settings->setValue(key(section, name), value);
+    if (const auto list = m_rewrittenLists.find(section);
+        list != m_rewrittenLists.end() && !list->contains(name))
+        list->append(name);
 }
 
 void SettingsStore::writeInt(const QString& section, const QString& name, int value)
@@ -90,18 +98,56 @@ QStringList SettingsStore::valueNames(const QString& section) const
     m_settings->beginGroup(section);
     const QStringList names = m_settings->childKeys();
     m_settings->endGroup();
-    return names;
+    // Rewritten and not yet synced, the order is the one of writing; otherwise
+    // the file's.
+    QStringList ordered = m_rewrittenLists.value(section);
+    if (!m_rewrittenLists.contains(section) && isIniFile()) {
+        QFile file(m_settings->fileName());
+        if (file.open(QIODevice::ReadOnly))
+            ordered = IniSectionKeyOrder(file.readAll(), section);
+    }
+    ordered.removeIf([&](const QString& name) { return !names.contains(name); });
+    for (const QString& name : names)
+        if (!ordered.contains(name))
+            ordered.append(name);
+    return ordered;
 }
 
 void SettingsStore::eraseSection(const QString& section)
 {
     m_settings->remove(section);
+    m_rewrittenLists.insert(section, {});
 }
 
 bool SettingsStore::sync()
 {
     m_settings->sync();
-    return m_settings->status() == QSettings::NoError;
+    const bool written = m_settings->status() == QSettings::NoError;
+    return restoreListOrder() && written;
+}
+
+bool SettingsStore::isIniFile() const
+{
+    return m_settings->format() == QSettings::IniFormat;
+}
+
+bool SettingsStore::restoreListOrder()
+{
+    const QHash<QString, QStringList> lists = std::exchange(m_rewrittenLists, {});
+    if (lists.isEmpty() || !isIniFile())
+        return true;
+    QFile in(m_settings->fileName());
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray written = in.readAll();
+    in.close();
+    QByteArray ordered = written;
+    for (auto list = lists.cbegin(); list != lists.cend(); ++list)
+        ordered = IniReorderSection(ordered, list.key(), list.value());
+    if (ordered == written)
+        return true;
+    QSaveFile out(m_settings->fileName());
+    return out.open(QIODevice::WriteOnly) && out.write(ordered) == ordered.size() && out.commit();
 }
 
 QString SettingsStore::location() const

@@ -5,6 +5,7 @@
 // user's configuration directory, one group per section. Every value is text:
 // Booleans "1"/"0", integers in decimal.
 
+#include <QHash>
 #include <QSettings>
 #include <QString>
 #include <QStringList>
@@ -34,8 +35,9 @@ public:
     void writeInt(const QString& section, const QString& name, int value);
     void writeBool(const QString& section, const QString& name, bool value);
 
-    // The value names of a section (the items of a list section).
+    // The value names of a section (the items of a list section), in stored order.
     QStringList valueNames(const QString& section) const;
+    // Names written into a section after it was erased keep the order of writing.
     void eraseSection(const QString& section);
 
     // Writes pending changes to disk (atomically: temporary file, then rename).
@@ -48,7 +50,13 @@ private:
     // The raw text of a value, or a null string when it is missing.
     QString rawText(const QString& section, const QString& name) const;
 
+    bool isIniFile() const;
+    // Puts the rewritten list sections' lines in their order of writing.
+    bool restoreListOrder();
+
     std::unique_ptr<QSettings> m_settings;
+    // Sections erased and written anew since the last sync: their names in order.
+    QHash<QString, QStringList> m_rewrittenLists;
 };
 
 // Call once before the first store is opened: INI files on every system but

@@ -1,6 +1,7 @@
 #include "shell/identity_boxes.h"
 
 #include "chat/chat_session.h"
+#include "chat/text_box.h"
 #include "shell/main_menu.h"
 
 #include <QAction>
@@ -23,6 +24,7 @@ IdentityBoxes::IdentityBoxes(QLineEdit* nickBox, QToolButton* historyButton, QGr
 {
     m_nick->installEventFilter(this);
     m_subject->installEventFilter(this);
+    chat::LimitLength(m_subject, SubjectMaxLength);
     historyButton->setMenu(menu.nickHistory());
     connect(menu.nickHistory(), &QMenu::aboutToShow, this, &IdentityBoxes::refreshNickHistory);
     for (size_t i = 0; i < menu.nicks.size(); ++i)
@@ -76,11 +78,16 @@ bool IdentityBoxes::eventFilter(QObject* watched, QEvent* event)
                 [this] { m_session.actions().RequestNickChange(m_nick->text()); });
         if (watched == m_subject)
             return boxKey(
-                key, m_subject->toPlainText() != s.SubjectText,
+                key, m_subject->toPlainText() != s.SubjectText.left(SubjectMaxLength),
                 [this] { m_subject->setPlainText(m_session.state().SubjectText); },
                 [this] { m_session.actions().SetSubject(m_subject->toPlainText()); });
     } else if (event->type() == QEvent::FocusOut) {
-        // Leaving a box without Enter puts the current value back.
+        // Leaving a box without Enter for another box puts the current value back.
+        // The box's own menu acts on the typed text, and a visit to another
+        // window keeps it.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason)
+            return QObject::eventFilter(watched, event);
         if (watched == m_nick && !s.NickChangePending)
             ownNickChanged();
         else if (watched == m_subject)

@@ -2,7 +2,7 @@
 
 // The nick box with its history menu, and the subject box. Both show the session's
 // value, apply a new one on Enter and put the current value back on Esc or when
-// the focus leaves them; Esc on an unchanged box hides the window. They are the
+// the focus moves to another box; Esc on an unchanged box hides the window. They are the
 // session sink: the protocol tells them when the nick or the subject changed.
 
 #include "net/sinks.h"
@@ -29,6 +29,8 @@ class IdentityBoxes : public QObject, public net::SessionSink
     Q_OBJECT
 
 public:
+    static constexpr int SubjectMaxLength = 500;
+
     IdentityBoxes(QLineEdit* nickBox, QToolButton* historyButton, QGroupBox* subjectBox,
                   QPlainTextEdit* subjectText, MainMenu& menu, chat::ChatSession& session,
                   QObject* parent = nullptr);

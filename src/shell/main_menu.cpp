@@ -118,29 +118,22 @@ MainMenu::MainMenu(QWidget* window, settings::Switches& switchState)
 
     ClearChat = command(nullptr, "ClearChat", u"Clear Chat"_s, keys("Shift+Esc"));
 
-    // The users list's menu. Its shortcuts work through the invisible twins;
-    // beep, information and refresh have none and work directly.
+    // The users list's menu. Its items belong to the window too, so their keys
+    // work wherever the focus is; Ctrl+Y is a second key for "Say Nick". One key
+    // has one action in a window: Qt fires neither of two.
     QMenu* u = m_userPopup;
     MessMenu = command(u, "MessMenu", u"Message"_s, keys("Ins"));
     Chat1 = command(u, "Chat1", u"Private Chat"_s, keys("Ctrl+P"));
     Beep1 = command(u, "Beep1", u"Alert Beep"_s, keys("Ctrl+B"));
     SayNick1 = command(u, "SayNick1", u"Say Nick"_s, keys("Ctrl+N"));
     RequestINFO1 = command(u, "RequestINFO1", u"Request INFO"_s, keys("Ctrl+I"));
-    // Its twin takes Ctrl+W; the item only shows it.
-    SendFile1 = command(u, "SendFile1", u"Send File\tCtrl+W"_s);
+    SendFile1 = command(u, "SendFile1", u"Send File"_s, keys("Ctrl+W"));
     u->addSeparator()->setObjectName(u"N8"_s);
     MassMessage1 = command(u, "MassMessage1", u"Mass Message"_s, keys("Ctrl+M"));
     RefreshUsersList1 = command(u, "RefreshUsersList1", u"Refresh UsersList"_s, keys("Ctrl+R"));
     // The configuration menu's item takes Ctrl+Q; this one only shows it.
     FilesQueue1 = command(u, "FilesQueue1", u"Files Queue...\tCtrl+Q"_s);
-    // Hidden actions take no shortcuts, so the twins are kept out of the menus
-    // rather than hidden in them.
-    MessTwin = command(nullptr, "MessTwin", u"mess"_s, keys("Ins"));
-    ChatTwin = command(nullptr, "ChatTwin", u"chat"_s, keys("Ctrl+P"));
-    MassTwin = command(nullptr, "MassTwin", u"mass"_s, keys("Ctrl+M"));
-    SayNick3 = command(nullptr, "SayNick3", u"Say Nick"_s, keys("Ctrl+N"));
     saynick2 = command(nullptr, "saynick2", u"say nick"_s, keys("Ctrl+Y"));
-    SendFileTwin = command(nullptr, "SendFileTwin", u"Send File"_s, keys("Ctrl+W"));
 
     // The nick history: ten entries, then its switch and "Clear". The entries are
     // shown only while they hold a nick; their shortcuts always work.

@@ -84,12 +84,7 @@ public:
     QAction* MassMessage1;
     QAction* RefreshUsersList1;
     QAction* FilesQueue1;
-    QAction* MessTwin;
-    QAction* ChatTwin;
-    QAction* MassTwin;
-    QAction* SayNick3;
     QAction* saynick2;
-    QAction* SendFileTwin;
     // PopupMenu4
     std::array<QAction*, 10> nicks; // Nick1 .. Nick10
     QAction* Clear1;

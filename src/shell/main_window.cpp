@@ -70,12 +70,13 @@ TMainFm::TMainFm(settings::SettingsStore& store, QWidget* parent)
     m_configuration = new ConfigurationCommands(this, *m_menu, *m_session);
     m_messages = new messages::MessageWindows(
         *m_session,
-        [this] {
+        [this, editMenus] {
             messages::MessageLook look;
             look.font = m_layout->mainFont();
             look.mode = m_tabs->colourCodeMode();
             look.smiles = m_state.switches.ShowSmiles;
             look.macro = [this](int n) { return m_input->macros().value(n - 1); };
+            look.attachEditMenu = [editMenus](QWidget* box) { editMenus->attach(box); };
             return look;
         },
         m_layout->state().message, this);

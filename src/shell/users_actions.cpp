@@ -30,35 +30,34 @@ UsersActions::UsersActions(TUsersList* list, QGroupBox* box, QToolButton* refres
     connect(menu.RefreshUsersList1, &QAction::triggered, this, refresh);
     connect(&m_updateUsersTimer, &QTimer::timeout, this, refresh);
 
-    connect(list, &TUsersList::popupRequested, this, [this](const QPoint& at) {
-        UserPopupPopup();
-        m_menu.userPopup()->popup(at);
-    });
+    connect(list, &TUsersList::popupRequested, this,
+            [this](const QPoint& at) { m_menu.userPopup()->popup(at); });
+    // The items show what applies while the menu is open; their keys work at any
+    // time and each action checks the same rule when it runs.
     connect(m_menu.userPopup(), &QMenu::aboutToShow, this, &UsersActions::UserPopupPopup);
+    connect(m_menu.userPopup(), &QMenu::aboutToHide, this, [this] {
+        for (QAction* item : m_menu.userPopup()->actions())
+            item->setEnabled(true);
+    });
     connect(list, &TUsersList::escapePressed, this, &UsersActions::hideRequested);
     connect(list, &TUsersList::messageRequested, this, &UsersActions::MessMenuClick);
     connect(list, &TUsersList::massMessageRequested, this, &UsersActions::MassMessage1Click);
-    for (QAction* item : {menu.MessMenu, menu.MessTwin})
-        connect(item, &QAction::triggered, this, &UsersActions::MessMenuClick);
-    for (QAction* item : {menu.MassMessage1, menu.MassTwin})
-        connect(item, &QAction::triggered, this, &UsersActions::MassMessage1Click);
+    connect(menu.MessMenu, &QAction::triggered, this, &UsersActions::MessMenuClick);
+    connect(menu.MassMessage1, &QAction::triggered, this, &UsersActions::MassMessage1Click);
     // While the list has the focus, Enter opens the private chat.
     connect(list, &TUsersList::focusChanged, this, [this](bool focused) {
         const bool enter = focused && m_session.net().registry().count() > 0;
-        m_menu.ChatTwin->setShortcut(enter ? QKeySequence(Qt::Key_Return)
-                                           : QKeySequence(u"Ctrl+P"_s));
+        m_menu.Chat1->setShortcut(enter ? QKeySequence(Qt::Key_Return) : QKeySequence(u"Ctrl+P"_s));
     });
     connect(list, &QAbstractItemView::activated, this, [this] {
         if (m_list->hasFocus())
             Chat1Click();
     });
-    for (QAction* item : {menu.Chat1, menu.ChatTwin})
-        connect(item, &QAction::triggered, this, &UsersActions::Chat1Click);
+    connect(menu.Chat1, &QAction::triggered, this, &UsersActions::Chat1Click);
     connect(menu.Beep1, &QAction::triggered, this, &UsersActions::Beep1Click);
     connect(menu.RequestINFO1, &QAction::triggered, this, &UsersActions::RequestINFO1Click);
-    for (QAction* item : {menu.SendFile1, menu.SendFileTwin})
-        connect(item, &QAction::triggered, this, &UsersActions::SendFile1Click);
-    for (QAction* item : {menu.SayNick1, menu.SayNick3, menu.saynick2})
+    connect(menu.SendFile1, &QAction::triggered, this, &UsersActions::SendFile1Click);
+    for (QAction* item : {menu.SayNick1, menu.saynick2})
         connect(item, &QAction::triggered, this, &UsersActions::SayNick1Click);
     connect(menu.UpdateOnTime, &QAction::triggered, this, &UsersActions::UpdateOnTimeClick);
 }
@@ -73,11 +72,15 @@ void UsersActions::save(settings::Settings& s) const
     s.setNumber(settings::key::UpdateOnTime, m_updateOnTime);
 }
 
-void UsersActions::UserPopupPopup()
+UserPopupEnabling UsersActions::enabling() const
 {
     const bool empty = !m_list->EnsureUserSelected();
-    const UserPopupEnabling on =
-        shell::UserPopupPopup(empty, m_list->selectedStatus(), m_session.state().MyStatus);
+    return shell::UserPopupPopup(empty, m_list->selectedStatus(), m_session.state().MyStatus);
+}
+
+void UsersActions::UserPopupPopup()
+{
+    const UserPopupEnabling on = enabling();
     m_menu.Chat1->setEnabled(on.chat);
     m_menu.Beep1->setEnabled(on.beep);
     m_menu.SayNick1->setEnabled(on.sayNick);
@@ -89,19 +92,19 @@ void UsersActions::UserPopupPopup()
 
 void UsersActions::MessMenuClick()
 {
-    if (m_list->EnsureUserSelected() && !presence::IsOffline(m_list->selectedStatus()))
+    if (enabling().message)
         emit messageRequested(m_list->selectedNick());
 }
 
 void UsersActions::MassMessage1Click()
 {
-    if (m_list->EnsureUserSelected())
+    if (enabling().mass)
         emit massMessageRequested();
 }
 
 void UsersActions::Chat1Click()
 {
-    if (!m_list->EnsureUserSelected() || presence::IsOffline(m_list->selectedStatus()))
+    if (!enabling().chat)
         return;
     const QString nick = m_list->selectedNick();
     if (m_session.conversations().exists(nick))
@@ -112,25 +115,25 @@ void UsersActions::Chat1Click()
 
 void UsersActions::Beep1Click()
 {
-    if (m_list->EnsureUserSelected())
+    if (enabling().beep)
         m_session.actions().Beep(m_list->selectedNick(), m_list->selectedStatus());
 }
 
 void UsersActions::RequestINFO1Click()
 {
-    if (m_list->EnsureUserSelected())
+    if (enabling().info)
         emit informationRequested(m_list->selectedNick(), m_list->selectedStatus());
 }
 
 void UsersActions::SendFile1Click()
 {
-    if (m_list->EnsureUserSelected() && !presence::IsOffline(m_list->selectedStatus()))
+    if (enabling().sendFile)
         emit sendFileRequested(m_list->selectedNick());
 }
 
 void UsersActions::SayNick1Click()
 {
-    if (m_list->EnsureUserSelected())
+    if (enabling().sayNick)
         m_input.SayNick(m_list->selectedNick());
 }
 

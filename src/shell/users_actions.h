@@ -1,9 +1,11 @@
 #pragma once
 
-// What the user does with the users list: its popup menu and shortcut twins
+// What the user does with the users list: its popup menu and the items' keys
 // (private chat, beep, information, say nick, refresh; message, mass message and
 // files for the windows that take them), the count in the box's caption, and the
 // periodic refresh ("Update UsersList by Timer").
+
+#include "shell/users_list.h"
 
 #include <QObject>
 #include <QTimer>
@@ -22,7 +24,6 @@ class Settings;
 namespace quorvelle::shell {
 
 class MainMenu;
-class TUsersList;
 
 class UsersActions : public QObject
 {
@@ -48,6 +49,8 @@ signals:
     void focusInputLine();
 
 private:
+    // What the users menu allows for the selected user, selecting one if needed.
+    UserPopupEnabling enabling() const;
     void UserPopupPopup();
     void MessMenuClick();
     void MassMessage1Click();

@@ -32,7 +32,8 @@ private slots:
     void textReadsBackAsWritten();
     void garbageFallsBack_data();
     void garbageFallsBack();
-    void listSectionsRoundTripAndErase();
+    void listSectionsKeepTheirOrder_data();
+    void listSectionsKeepTheirOrder();
     void damagedFilesGiveDefaults_data();
     void damagedFilesGiveDefaults();
     void programInfo();
@@ -154,29 +155,59 @@ void TestSettings::garbageFallsBack()
              stored.isNull() ? u""_s : stored);
 }
 
-void TestSettings::listSectionsRoundTripAndErase()
+// List sections keep their order (the broadcast table is tried first to last):
+// written by the program, hand-written, or rewritten over an older order.
+void TestSettings::listSectionsKeepTheirOrder_data()
 {
-    const QStringList addresses{u"10.0.0.255"_s, u"127.0.0.1"_s, u"255.255.255.255."_s};
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QStringList>("written");
+    QTest::addColumn<QStringList>("expected");
+    const QStringList table{u"10.77.0.255"_s, u"1.2.3.4"_s, u"255.255.255.255"_s, u"127.0.0.1"_s};
+    QTest::newRow("written") << QByteArray() << table << table;
+    QTest::newRow("hand-written")
+        << QByteArray("[AddrList]\n10.77.0.255=\n; a comment\n1.2.3.4=\n\n255.255.255.255=\n"
+                      "127.0.0.1=")
+        << QStringList() << table;
+    QTest::newRow("rewritten") << QByteArray("[AddrList]\n1.2.3.4=\n10.77.0.255=\n9.9.9.9=\n")
+                               << table << table;
+}
+
+void TestSettings::listSectionsKeepTheirOrder()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QStringList, written);
+    QFETCH(QStringList, expected);
+    const QList<std::pair<QString, bool>> channels{
+        {u"#Zeta"_s, true}, {u"#Игры; [x]=y"_s, false}, {u"#Alpha"_s, true}};
     {
+        QFile file(iniPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(before);
+    }
+    for (int start = 0; start < 2; ++start) { // and once more after a restart
         SettingsStore store(iniPath());
         Settings settings(store, m_schema);
-        for (const QString& a : addresses)
+        if (start > 0 || written.isEmpty())
+            QCOMPARE(settings.listItems(section::AddrList), expected);
+        const QStringList table =
+            written.isEmpty() ? settings.listItems(section::AddrList) : written;
+        settings.eraseSection(section::AddrList);
+        QVERIFY(settings.listItems(section::AddrList).isEmpty());
+        for (const QString& a : table)
             settings.setListItem(section::AddrList, a);
-        settings.setListFlag(section::ChannelsList, u"#Talks"_s, true);
-        settings.setListFlag(section::ChannelsList, u"#Игры; [x]=y"_s, false);
+        settings.eraseSection(section::ChannelsList);
+        for (const auto& [name, ticked] : channels)
+            settings.setListFlag(section::ChannelsList, name, ticked);
     }
     SettingsStore store(iniPath());
     Settings settings(store, m_schema);
-    QStringList read = settings.listItems(section::AddrList);
-    read.sort();
-    QCOMPARE(read, addresses);
-    QCOMPARE(settings.listItems(section::ChannelsList).size(), 2);
-    QCOMPARE(settings.listFlag(section::ChannelsList, u"#Talks"_s, false), true);
-    QCOMPARE(settings.listFlag(section::ChannelsList, u"#Игры; [x]=y"_s, true), false);
-
-    settings.eraseSection(section::AddrList);
-    QVERIFY(settings.listItems(section::AddrList).isEmpty());
-    QCOMPARE(settings.listItems(section::ChannelsList).size(), 2);
+    QCOMPARE(settings.listItems(section::AddrList), expected);
+    QStringList names;
+    for (const auto& [name, ticked] : channels) {
+        names.append(name);
+        QCOMPARE(settings.listFlag(section::ChannelsList, name, !ticked), ticked);
+    }
+    QCOMPARE(settings.listItems(section::ChannelsList), names);
 }
 
 void TestSettings::damagedFilesGiveDefaults_data()

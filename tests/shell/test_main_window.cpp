@@ -659,7 +659,7 @@ void TestMainWindow::channelsWindow()
     w->findChild<QPushButton*>(u"OKButt"_s)->click();
     QTRY_VERIFY(Shown(u"TChannelsFm"_s).isEmpty());
     QCOMPARE(m_store->valueNames(u"ChannelsList"_s),
-             (QStringList{u"#Game"_s, u"#News"_s, u"#Talks"_s})); // the INI sorts them
+             (QStringList{u"#Talks"_s, u"#News"_s, u"#Game"_s})); // in the window's order
     QVERIFY(m_store->readBool(u"ChannelsList"_s, u"#News"_s, false));
     QVERIFY(!m_store->readBool(u"ChannelsList"_s, u"#Game"_s, true));
 }
