@@ -44,10 +44,12 @@ UsersActions::UsersActions(TUsersList* list, QGroupBox* box, QToolButton* refres
     connect(list, &TUsersList::massMessageRequested, this, &UsersActions::MassMessage1Click);
     connect(menu.MessMenu, &QAction::triggered, this, &UsersActions::MessMenuClick);
     connect(menu.MassMessage1, &QAction::triggered, this, &UsersActions::MassMessage1Click);
-    // While the list has the focus, Enter opens the private chat.
+    // While the list has the focus, Enter opens the private chat too.
     connect(list, &TUsersList::focusChanged, this, [this](bool focused) {
+        const QKeySequence ctrlP(u"Ctrl+P"_s);
         const bool enter = focused && m_session.net().registry().count() > 0;
-        m_menu.Chat1->setShortcut(enter ? QKeySequence(Qt::Key_Return) : QKeySequence(u"Ctrl+P"_s));
+        m_menu.Chat1->setShortcuts(enter ? QList{QKeySequence(Qt::Key_Return), ctrlP}
+                                         : QList{ctrlP});
     });
     connect(list, &QAbstractItemView::activated, this, [this] {
         if (m_list->hasFocus())
