@@ -455,6 +455,9 @@ void TestMainWindow::noKeyHasTwoActions()
         }
     }
     QVERIFY(windows >= 9);
+    for (QWidget* window : Shown())
+        if (window != m_window.get())
+            window->close();
 }
 
 void TestMainWindow::hiddenSessionKeepsStoredLayout()
