@@ -131,14 +131,20 @@ lan_check() {
   return 1
 }
 
-# lan_start_desktop_x i: an X server with a tray host on host i, as a desktop
-# with a notification area; exports DISPLAY and QT_QPA_PLATFORM for the program.
+# lan_start_desktop_x i: an X server with a window manager and a tray host on
+# host i, as a user's desktop; exports DISPLAY and QT_QPA_PLATFORM for the program.
 lan_start_desktop_x() {
   local i=$1
   DISP=:$((60 + RANDOM % 200))
   lan_run "$i" Xvfb "$DISP" -noreset -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
   LAN_PIDS+=($!)
   sleep 1
+  if command -v openbox >/dev/null; then
+    lan_run "$i" env DISPLAY="$DISP" openbox --sm-disable \
+      --config-file "$(dirname "${BASH_SOURCE[0]}")/openbox-rc.xml" >/dev/null 2>&1 &
+    LAN_PIDS+=($!)
+    sleep 0.5
+  fi
   lan_run "$i" env DISPLAY="$DISP" trayer --expand false --width 10 >/dev/null 2>&1 &
   LAN_PIDS+=($!)
   sleep 1

@@ -10,7 +10,7 @@
 QUORVELLE=$(realpath "$1")
 QUORVELLE_CLI=$(realpath "$2")
 source "$(dirname "$0")/lan.sh"
-for tool in Xvfb trayer xdotool xmessage dbus-daemon dbus-send; do
+for tool in Xvfb openbox trayer xdotool xmessage dbus-daemon dbus-send; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
@@ -58,14 +58,22 @@ lan_run 1 xmessage -name typing 'typing here' >/dev/null 2>&1 &
 LAN_PIDS+=($!)
 sleep 1
 typing=$(lan_run 1 xdotool search --name '^typing$' | head -1)
-lan_run 1 xdotool windowfocus "$typing"
+lan_run 1 xdotool windowactivate --sync "$typing"
 sleep 0.5
 lan_send 2 'say #Main are you there?'
-sleep 2
+sleep 0.3
+# The user goes on typing while the line arrives.
+lan_run 1 xdotool type --delay 100 'stolen'
+sleep 1.5
 shown=$(lan_run 1 xdotool search --onlyvisible --name '^Quorvelle v\.' | wc -l)
 lan_check "the window pops up" [ "$shown" -ge 1 ]
 focus=$(lan_run 1 xdotool getwindowfocus)
 lan_check "the keyboard stayed in the other program" [ "$focus" = "$typing" ]
+# Whatever reached the input line goes out with Enter.
+main=$(lan_run 1 xdotool search --onlyvisible --name '^Quorvelle v\.' | head -1)
+lan_run 1 xdotool windowactivate --sync "$main" key Return
+sleep 1
+lan_check "no typed key landed in the input line" [ "$(grep -c stolen "$LAN_DIR/out2")" -eq 0 ]
 
 echo "== messages and information"
 # window_named TITLE: the id of the visible window with that exact title, waiting for it.

@@ -2,6 +2,8 @@
 #include "chat/conversation_tabs.h"
 #include "chat/conversation_view.h"
 #include "chat/edit_menus.h"
+#include "chat/markup.h"
+#include "chat/text_box.h"
 #include "messages/archive_window.h"
 #include "messages/message_window.h"
 #include "messages/message_windows.h"
@@ -120,6 +122,8 @@ private slots:
     void manyPrivateChatsDoNotFreeze();
     void statusAndShowHide();
     void nickAndSubjectBoxes();
+    void editMenuActsOnTypedText_data();
+    void editMenuActsOnTypedText();
     void menuKeysWorkFromEveryBox_data();
     void menuKeysWorkFromEveryBox();
     void noKeyHasTwoActions();
@@ -332,6 +336,70 @@ void TestMainWindow::nickAndSubjectBoxes()
 // Every key of the users menu and the status menu, pressed with the keyboard in
 // each box of the window, through the window's own shortcut map: what went out or
 // opened, and the typed text left as it was (unless the key types a nick).
+// A right click in a box opens the program's edit menu; "Set Color" acts on what
+// was typed there, and the box keeps to its length limit.
+void TestMainWindow::editMenuActsOnTypedText_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("limit");
+    QTest::newRow("nick box") << u"Edit3"_s << 0;
+    QTest::newRow("subject") << u"SubjMemo"_s << 500;
+    QTest::newRow("input line") << u"reEdit"_s << 8188;
+    QTest::newRow("message text") << u"RichMess"_s << 8188;
+}
+
+void TestMainWindow::editMenuActsOnTypedText()
+{
+    QFETCH(QString, box);
+    QFETCH(int, limit);
+    feed("/@Bob/0");
+    m_window->presence().Hide1Click();
+    if (box == u"RichMess")
+        m_window->menu().MessMenu->trigger();
+    QWidget* target = nullptr;
+    for (QWidget* window : Shown())
+        if (!target)
+            target = window->findChild<QWidget*>(box);
+    QVERIFY(target);
+    QVERIFY(QTest::qWaitForWindowActive(target->window()));
+    target->setFocus();
+    const chat::TextBox text(target);
+    chat::TextBox(target).setCaret(int(text.text().size()));
+    QTest::keyClicks(target, u"abc"_s);
+    QCOMPARE(text.text().right(3), u"abc"_s);
+    // Select the typed word, then open the menu with the mouse on the window.
+    chat::TextBox(target).setCaret(int(text.text().size()) - 3);
+    QTest::keyClick(target, Qt::Key_End, Qt::ShiftModifier);
+    QVERIFY(text.hasSelection());
+    QWidget* surface = qobject_cast<QAbstractScrollArea*>(target)
+                           ? static_cast<QAbstractScrollArea*>(target)->viewport()
+                           : target;
+    const QPoint at = surface->mapTo(surface->window(), QPoint(5, 5));
+    QTest::mouseClick(surface->window()->windowHandle(), Qt::RightButton, {}, at);
+    QMenu* menu = nullptr;
+    QTRY_VERIFY((menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())));
+    QAction* setColor = nullptr;
+    for (QAction* item : menu->actions())
+        if (item->text() == u"Set Color")
+            setColor = item;
+    QVERIFY(setColor && setColor->isEnabled());
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(setColor).center());
+    QMenu* colours = setColor->menu();
+    QTRY_VERIFY(colours->isVisible());
+    QTest::mouseClick(colours, Qt::LeftButton, {},
+                      colours->actionGeometry(colours->actions().first()).center());
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    const chat::ColourCodeEntry& code = chat::ColourCodeTable()[0];
+    QVERIFY2(text.text().endsWith(QString(code.startCode) + u"abc"_s + QString(code.endCode)),
+             qPrintable(text.text()));
+    if (limit > 0) {
+        chat::TextBox(target).setText(QString(limit + 100, u'x'));
+        QCOMPARE(text.text().size(), limit);
+    }
+    for (QWidget* window : Shown<messages::TMessFm>())
+        window->close();
+}
+
 void TestMainWindow::menuKeysWorkFromEveryBox_data()
 {
     QTest::addColumn<QKeyCombination>("key");
