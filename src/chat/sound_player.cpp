@@ -1,7 +1,10 @@
 #include "chat/sound_player.h"
 
 #include <QApplication>
+#include <QAudioDevice>
 #include <QFile>
+#include <QLoggingCategory>
+#include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
 
@@ -11,6 +14,8 @@ namespace {
 
 // A sound event is a short sound; a bigger file is not one worth loading whole.
 constexpr qint64 MaxWaveBytes = 16 * 1024 * 1024;
+
+Q_LOGGING_CATEGORY(lcSound, "quorvelle.sound")
 
 } // namespace
 
@@ -48,6 +53,8 @@ void SoundPlayer::play(const SoundDecision& decision)
             emit sounded(SoundDecision::Nothing, decision.file);
             return;
         }
+        if (!audioOutputReady())
+            break;
         if (!m_effect)
             m_effect = new QSoundEffect(this);
         // A new sound cuts the one still playing, as one wave channel would.
@@ -57,6 +64,22 @@ void SoundPlayer::play(const SoundDecision& decision)
         break;
     }
     emit sounded(decision.kind, decision.file);
+}
+
+bool SoundPlayer::audioOutputReady()
+{
+    if (!m_devices) {
+        m_devices = new QMediaDevices(this);
+        connect(m_devices, &QMediaDevices::audioOutputsChanged, this,
+                [this] { audioOutputReady(); });
+    }
+    // Without a device the audio system warns at every sound; say it once, and
+    // once again only after a device came and went.
+    const bool ready = !QMediaDevices::defaultAudioOutput().isNull();
+    if (!ready && !m_saidNoOutput)
+        qCInfo(lcSound, "no audio output device: sounds stay silent until one appears");
+    m_saidNoOutput = !ready;
+    return ready;
 }
 
 } // namespace quorvelle::chat

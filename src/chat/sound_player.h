@@ -11,6 +11,7 @@
 #include <QObject>
 #include <functional>
 
+class QMediaDevices;
 class QSoundEffect;
 
 namespace quorvelle::chat {
@@ -45,6 +46,9 @@ signals:
     void sounded(int kind, const QString& file);
 
 private:
+    // Whether a sound can be heard; without a device says so once.
+    bool audioOutputReady();
+
     std::function<presence::Status()> m_status;
     std::function<bool()> m_windowVisible;
     QString m_base;
@@ -52,6 +56,8 @@ private:
     // Made on the first wave file, so a session that never plays one never opens
     // the audio system.
     QSoundEffect* m_effect = nullptr;
+    QMediaDevices* m_devices = nullptr;
+    bool m_saidNoOutput = false;
 };
 
 } // namespace quorvelle::chat

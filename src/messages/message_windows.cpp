@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QTimer>
+#include <utility>
 
 namespace quorvelle::messages {
 
@@ -55,10 +57,20 @@ bool MessageWindows::fits(const QString& sender) const
 
 void MessageWindows::show(const IncomingMessage& message)
 {
-    if (fits(message.sender))
+    if (fits(message.sender)) {
         open(message);
-    else
+    } else if (m_held.size() < MaxHeld) {
         m_held.append(message);
+    } else if (m_notShown++ == 0) {
+        // Confirmed and archived already; one line for the whole burst.
+        QTimer::singleShot(0, this, [this] {
+            const int count = std::exchange(m_notShown, 0);
+            m_session.output().AddChatLine(net::ChatLine::system(
+                net::MainConversation,
+                tr("%n more message(s) wait in Logging > Messages Archive...", nullptr, count),
+                net::LineColour::ReceiveMessage, m_session.state().switches));
+        });
+    }
 }
 
 void MessageWindows::open(const IncomingMessage& message)

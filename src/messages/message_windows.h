@@ -26,6 +26,8 @@ class MessageWindows : public QObject
 public:
     static constexpr int MaxOpenPerSender = 5;
     static constexpr int MaxOpen = 20;
+    // Messages waiting for a window; beyond them #Main only counts them.
+    static constexpr int MaxHeld = 200;
 
     // look gives the current font, markup and macros for a new window (the colours
     // are set here); size is the stored message window size, kept up to date as
@@ -73,6 +75,7 @@ private:
     QList<QPointer<TMessFm>> m_windows;
     QList<QPointer<TMessFm>> m_received;
     QList<IncomingMessage> m_held;
+    int m_notShown = 0;
     QPointer<TMessArchFm> m_archive;
 };
 

@@ -707,9 +707,15 @@ void TestMainWindow::quotedReplyKeepsCodes()
 void TestMainWindow::aFloodOfMessagesOpensFewWindows()
 {
     feed("/@Bob/0");
-    for (int i = 0; i < 200; ++i)
+    const int sent =
+        messages::MessageWindows::MaxOpenPerSender + messages::MessageWindows::MaxHeld + 7;
+    for (int i = 0; i < sent; ++i)
         feed("/%Bob//%Me/note " + QByteArray::number(i));
     QTRY_COMPARE(MessageWindows().size(), messages::MessageWindows::MaxOpenPerSender);
+    QTRY_VERIFY(viewText(u"#Main"_s).contains(u"7 more message(s) wait in"_s));
+    QCOMPARE(m_window->findChild<messages::MessageWindows*>()->held(),
+             messages::MessageWindows::MaxHeld);
+    QCOMPARE(logFile(u"Messages.log"_s).count("note "), sent); // every one archived
     MessageWindows().first()->close(); // a held-back message takes its place
     QTRY_COMPARE(MessageWindows().size(), messages::MessageWindows::MaxOpenPerSender);
     for (auto* w : MessageWindows())
