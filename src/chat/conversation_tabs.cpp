@@ -157,4 +157,12 @@ void ConversationTabs::updateIcon(int index)
     m_bar->setTabIcon(index, shell::ImageList::icon(TabImageFor(c.name, index, c.unread)));
 }
 
+void ConversationTabs::showTrayHint(const QStringList& lines)
+{
+    QStringList shown;
+    for (const QString& line : lines)
+        shown.append(RenderMarkup(line, m_mode, false).hint);
+    emit trayHint(shown);
+}
+
 } // namespace quorvelle::chat

@@ -54,7 +54,8 @@ public:
     // ChatOutputView
     void newLineEvents() override { emit lineWantsAttention(); }
     void appendLines(int index, const QStringList& lines, net::LineColour colour) override;
-    void showTrayHint(const QStringList& lines) override { emit trayHint(lines); }
+    // The hint reads as the view shows the line: codes rendered in the current mode.
+    void showTrayHint(const QStringList& lines) override;
     void activateConversation(int) override { emit activationRequested(); }
 
 signals:

@@ -84,7 +84,7 @@ void Dispatcher::handle(const ReceivedPacket& p, quint32 source)
         m_sinks.sounds->playSoundEvent(joins ? SoundJoinChanel : SoundLeaveChanel);
         if (on.JLChan)
             systemLine(channel, nick + (joins ? u" joins the channel"_s : u" leaves the channel"_s),
-                       LineColour::JoinLeave);
+                       LineColour::JoinLeave, nick);
         break;
     }
     case '>':

@@ -217,7 +217,20 @@ void TestMainWindow::startupAnnouncesAndRestoresTabs()
 
 void TestMainWindow::linesFindTheirTabsAndLogs()
 {
+    QSignalSpy hints(&m_window->tabs(), &chat::ConversationTabs::trayHint);
     feed("/@Bob/0");
+    const chat::ColourCodeEntry& code = chat::ColourCodeTable()[0];
+    feed("/#Bob//##Main/" + code.startCode.toString().toLatin1() + "red" +
+         code.endCode.toString().toLatin1());
+    feed("/@Me/0");
+    feed("/1Me/#Talks"); // the user's own join: no hint
+    feed("/1Bob/#Talks");
+    QStringList hinted;
+    for (const QList<QVariant>& hint : hints)
+        hinted += hint.first().toStringList();
+    // As the view shows them: the codes stripped (the default mode).
+    QCOMPARE(hinted,
+             (QStringList{u"Bob joins the net"_s, u"<Bob> red"_s, u"Bob joins the channel"_s}));
     feed("/#Bob//##Talks/\xcf\xf0\xe8\xe2\xe5\xf2");
     feed("/#Bob//##Talks/one\r\ntwo");
     feed("/#Bob//##Other/not for us");
@@ -226,7 +239,9 @@ void TestMainWindow::linesFindTheirTabsAndLogs()
     feed("/@a:b/0");
     feed("/#a:b//#Me/no log file for me");
 
-    QCOMPARE(viewText(u"#Talks"_s), u"Welcome to #Talks\n<Bob> Привет\n<Bob> one\n<Bob> two"_s);
+    QCOMPARE(
+        viewText(u"#Talks"_s),
+        u"Welcome to #Talks\nMe joins the channel\nBob joins the channel\n<Bob> Привет\n<Bob> one\n<Bob> two"_s);
     QCOMPARE(viewText(u"Bob"_s), u"Chat with Bob\n<Bob> psst"_s);
     QCOMPARE(viewText(u"a:b"_s), u"Chat with a:b\n<a:b> no log file for me"_s);
     QVERIFY(!viewText(u"#Main"_s).contains(u"not for us"_s));
@@ -234,9 +249,10 @@ void TestMainWindow::linesFindTheirTabsAndLogs()
 
     const QByteArray header =
         "\r\n[" + QDate::currentDate().toString(u"dd.MM.yyyy"_s).toLatin1() + "]\r\n";
-    QCOMPARE(logFile(u"#Talks.log"_s), header +
-                                           "Welcome to #Talks\r\n<Bob> \xcf\xf0\xe8\xe2\xe5\xf2\r\n"
-                                           "<Bob> one\r\n<Bob> two\r\n");
+    QCOMPARE(logFile(u"#Talks.log"_s), header + "Welcome to #Talks\r\nMe joins the channel\r\n"
+                                                "Bob joins the channel\r\n"
+                                                "<Bob> \xcf\xf0\xe8\xe2\xe5\xf2\r\n"
+                                                "<Bob> one\r\n<Bob> two\r\n");
     QCOMPARE(logFile(u"Bob.log"_s), header + "Chat with Bob\r\n<Bob> psst\r\n");
     QCOMPARE(logFile(u"#Other.log"_s), QByteArray("<missing>"));
     QCOMPARE(logFile(u"a:b.log"_s), QByteArray("<missing>"));
