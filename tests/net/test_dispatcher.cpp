@@ -102,7 +102,8 @@ void TestDispatcher::commands_data()
         << QByteArrayList{"/?Bob/0"} << none << silent << QStringList{u"Bob|/!Me/0"_s} << none;
     QTest::newRow("1 and 2 for an open channel")
         << QByteArrayList{"/1Bob/#Talks", "/2Bob/#Talks"}
-        << QStringList{u"#Talks||Bob joins the channel|2"_s, u"#Talks||Bob leaves the channel|2"_s}
+        << QStringList{u"#Talks|Bob|Bob joins the channel|2"_s,
+                       u"#Talks|Bob|Bob leaves the channel|2"_s}
         << QList<int>{2, 3} << none << none;
     QTest::newRow("> and < for an open chat")
         << QByteArrayList{"/>Bob/Me", "/<Bob/Me"}
