@@ -9,6 +9,7 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStyle>
@@ -24,6 +25,7 @@ InputLine::InputLine(QPlainTextEdit* edit, QLabel* marker, ChatSession& session,
     edit->document()->setDocumentMargin(TextMargin);
     edit->setMouseTracking(true);
     edit->viewport()->installEventFilter(this);
+    marker->installEventFilter(this); // a click on the picture sends the line
     connect(&tabs, &ConversationTabs::viewHovered, this, &InputLine::ChanelMouseMove);
     // The net carries no longer line.
     LimitLength(edit, MaxLength);
@@ -111,6 +113,13 @@ bool InputLine::eventFilter(QObject* watched, QEvent* event)
     case QEvent::KeyPress:
         if (watched == m_edit)
             return handleKey(*static_cast<QKeyEvent*>(event));
+        break;
+    case QEvent::MouseButtonRelease:
+        if (watched == m_marker && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+            m_marker->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+            SendLine1Click();
+            return true;
+        }
         break;
     case QEvent::Resize:
     case QEvent::FontChange:

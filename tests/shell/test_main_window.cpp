@@ -608,6 +608,9 @@ void TestMainWindow::inputLineKeys()
         walked << line->toPlainText();
     }
     QCOMPARE(walked, (QStringList{u"three"_s, u"two"_s, u"one"_s, u"three"_s}));
+    line->setPlainText(u"clicked"_s); // a click on the picture beside the line sends it
+    QTest::mouseClick(m_window->form().RxGIFAnimator1, Qt::LeftButton);
+    QCOMPARE(m_early->take(1), QList<QByteArray>{"/#Me//##Main/clicked"});
 
     // Two text lines high: Enter breaks the line, Ctrl+Enter sends it.
     m_window->form().SnStPanel->setMinimumHeight(60);
