@@ -86,11 +86,13 @@ void ChatOutput::OpenConversation(const QString& name, bool activate, net::Conve
                m_state.switches.SystemStrings);
         break;
     }
-    if (activate) {
-        if (m_view)
-            m_view->activateConversation(index);
+    // The first tab becomes current, and announces itself, after its welcome line,
+    // so a failed announcement shows below it.
+    const bool first = m_conversations.current() < 0;
+    if (activate && m_view)
+        m_view->activateConversation(index);
+    if (activate || first)
         m_conversations.TabControl1Change(m_conversations.TabIndexOf(name));
-    }
 }
 
 void ChatOutput::windowCleared()

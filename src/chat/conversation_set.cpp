@@ -33,10 +33,7 @@ bool ConversationSet::OpenConversation(const QString& name, ConversationKind kin
     if (exists(name))
         return false;
     m_items.append(Conversation{name, kind});
-    const int index = count() - 1;
-    emit opened(index);
-    if (m_current < 0)
-        TabControl1Change(index);
+    emit opened(count() - 1);
     return true;
 }
 

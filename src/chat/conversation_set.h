@@ -40,7 +40,7 @@ public:
     QString currentName() const;
 
     // Appends a conversation; false (and nothing changes) when the name is open.
-    // The first conversation becomes current at once, and so is announced.
+    // It becomes current (and is announced) only through TabControl1Change.
     bool OpenConversation(const QString& name, ConversationKind kind);
     // Removes it; the tab now at its place, or the last one, becomes current.
     void CloseConversation(const QString& name);

@@ -106,6 +106,8 @@ void TestChatCore::tabsAnnounceOnceAndCycle()
     QStringList announced;
     ConversationSet set([&](ConversationKind, const QString& name) { announced << name; });
     QVERIFY(set.OpenConversation(u"#Main"_s, ConversationKind::Main));
+    QVERIFY(announced.isEmpty()); // its owner shows the welcome line first
+    set.TabControl1Change(0);
     QVERIFY(set.OpenConversation(u"#Talks"_s, ConversationKind::Channel));
     QVERIFY(set.OpenConversation(u"Bob"_s, ConversationKind::Private));
     QVERIFY(!set.OpenConversation(u"#Talks"_s, ConversationKind::Channel));
@@ -152,6 +154,7 @@ void TestChatCore::unreadMarks()
     ConversationSet set(nullptr);
     QSignalSpy spy(&set, &ConversationSet::unreadChanged);
     set.OpenConversation(u"#Main"_s, ConversationKind::Main);
+    set.TabControl1Change(0);
     set.OpenConversation(u"#Talks"_s, ConversationKind::Channel);
     set.lineAppended(0); // current: stays read
     set.lineAppended(1);
