@@ -2,6 +2,7 @@
 
 #include "chat/sound_player.h"
 #include "shell/image_list.h"
+#include "shell/secondary_window.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -119,6 +120,7 @@ TSoundFm::TSoundFm(SoundPlayer& player, const std::function<void(QWidget*)>& att
 
     EventsChange(0);
     setFixedSize(sizeHint());
+    shell::CentreOnScreen(this);
 }
 
 SoundEventSetting& TSoundFm::current()

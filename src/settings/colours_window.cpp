@@ -2,6 +2,7 @@
 
 #include "settings/colour_views.h"
 #include "shell/image_list.h"
+#include "shell/secondary_window.h"
 
 #include <QCloseEvent>
 #include <QColorDialog>
@@ -107,6 +108,7 @@ TColorsFm::TColorsFm(ColourViews& views) : m_views(views), m_model(views.colours
     connect(ApplyButt, &QPushButton::clicked, this, &TColorsFm::ApplyButtClick);
     showModel();
     setFixedSize(sizeHint());
+    shell::CentreOnScreen(this);
 }
 
 QWidget* TColorsFm::panel(QWidget* parent, const char* name, ColourId id)
