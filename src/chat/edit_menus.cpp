@@ -195,6 +195,10 @@ void EditMenus::EditMenuPopup(const EditItems& items)
 
 void EditMenus::InsertText(TextBox box, const QString& text)
 {
+    // A rich box keeps its selection and takes the text in front of it; the others
+    // take it as typed, in place of the selection.
+    if (box.isRich() && box.hasSelection())
+        box.setCaret(box.selectionStart());
     box.insert(text);
 }
 

@@ -26,6 +26,7 @@ InputLine::InputLine(QPlainTextEdit* edit, QLabel* marker, ChatSession& session,
     edit->setMouseTracking(true);
     edit->viewport()->installEventFilter(this);
     marker->installEventFilter(this); // a click on the picture sends the line
+    TextBox::markRich(edit);
     connect(&tabs, &ConversationTabs::viewHovered, this, &InputLine::ChanelMouseMove);
     // The net carries no longer line.
     LimitLength(edit, MaxLength);

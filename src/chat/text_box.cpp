@@ -90,9 +90,19 @@ bool TextBox::isReadOnly() const
         [](QTextEdit* e) { return !e || e->isReadOnly(); });
 }
 
+namespace {
+constexpr char RichProperty[] = "quorvelleRichBox";
+}
+
 bool TextBox::isRich() const
 {
-    return qobject_cast<QTextEdit*>(m_widget) != nullptr;
+    return qobject_cast<QTextEdit*>(m_widget) ||
+           (m_widget && m_widget->property(RichProperty).toBool());
+}
+
+void TextBox::markRich(QWidget* widget)
+{
+    widget->setProperty(RichProperty, true);
 }
 
 bool TextBox::hasSelection() const

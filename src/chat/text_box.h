@@ -23,7 +23,10 @@ public:
     int caret() const;
     void setCaret(int position);
     bool isReadOnly() const;
-    bool isRich() const; // rich text boxes can redo
+    // Rich text boxes can redo, and take inserted text in front of the selection.
+    bool isRich() const;
+    // Makes a plain text edit count as a rich text box (the input line).
+    static void markRich(QWidget* widget);
     bool hasSelection() const;
     int selectionStart() const;
     int selectionEnd() const;

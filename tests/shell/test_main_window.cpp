@@ -650,6 +650,17 @@ void TestMainWindow::macrosColoursAndUsersKeys()
     ui.Edit3->setCursorPosition(4);
     QTest::keyClick(ui.Edit3, Qt::Key_F2);
     QCOMPARE(ui.Edit3->text(), u"Nicka^Ок!^b"_s);
+    // With a selection: the input line keeps it and takes the macro in front, the
+    // other boxes take it as typed, in place of the selection.
+    for (QWidget* box : {static_cast<QWidget*>(ui.reEdit), static_cast<QWidget*>(ui.Edit3),
+                         static_cast<QWidget*>(ui.SubjMemo)}) {
+        chat::TextBox text(box);
+        text.setText(u"one two"_s);
+        text.setCaret(4);
+        QTest::keyClick(box, Qt::Key_End, Qt::ShiftModifier);
+        QTest::keyClick(box, Qt::Key_F5);
+        QCOMPARE(text.text(), box == ui.reEdit ? u"one ^Ок!^two"_s : u"one ^Ок!^"_s);
+    }
 
     ui.Edit3->setText(u"one two"_s);
     ui.Edit3->setSelection(4, 3);
