@@ -1,6 +1,7 @@
 #include "messages/user_info_window.h"
 
 #include "chat/chat_session.h"
+#include "presence/status.h"
 #include "shell/image_list.h"
 #include "shell/secondary_window.h"
 
@@ -150,6 +151,8 @@ bool UserInfoWindowSet::showInformation(const QString& window, const net::InfoRe
 
 void UserInfoWindowSet::RequestINFO1Click(const QString& nick, QChar status)
 {
+    if (presence::IsOffline(status)) // refused before anything else happens
+        return;
     if (const auto open = m_ids.find(nick); open && m_windows.value(*open)) {
         TUserInfoFm* w = m_windows.value(*open);
         if (w->isMinimized())
