@@ -8,20 +8,25 @@ namespace section = settings::section;
 
 QList<KeptChannel> KeptChannels(const settings::Settings& settings)
 {
-    const QStringList stored = settings.listItems(section::ChannelsList);
-    if (stored.isEmpty())
-        return {{QStringLiteral("#Talks"), true}};
     QList<KeptChannel> kept;
-    for (const QString& name : stored)
+    for (const QString& name : settings.listItems(section::ChannelsList))
         if (IsChannelName(name))
             kept.append({name, settings.listFlag(section::ChannelsList, name, false)});
+    if (kept.isEmpty()) // nothing kept yet
+        return {{QStringLiteral("#Talks"), true}};
     return kept;
 }
 
 void SaveKeptChannels(settings::Settings& settings, const QList<KeptChannel>& channels)
 {
+    // Stored names the window does not take (written by hand or by another
+    // program) are not the window's to erase.
+    QList<KeptChannel> foreign;
+    for (const QString& name : settings.listItems(section::ChannelsList))
+        if (!IsChannelName(name))
+            foreign.append({name, settings.listFlag(section::ChannelsList, name, false)});
     settings.eraseSection(section::ChannelsList);
-    for (const KeptChannel& channel : channels)
+    for (const KeptChannel& channel : channels + foreign)
         settings.setListFlag(section::ChannelsList, channel.name, channel.opensAtStart);
 }
 

@@ -229,6 +229,9 @@ void ChannelsWindows::Channels1Click()
         connect(w, &TChannelsFm::joinRequested, this, [this](const QString& channel) {
             m_session.OpenForUser(channel);
             emit channelJoined();
+            // The user goes on choosing here: the window stays in front.
+            m_window->raise();
+            m_window->activateWindow();
         });
         connect(w, &TChannelsFm::confirmed, this,
                 [this](const QList<KeptChannel>& kept) { SaveKeptChannels(m_settings, kept); });

@@ -156,7 +156,7 @@ TMainFm::TMainFm(settings::SettingsStore& store, QWidget* parent)
     connect(m_menu->Channels1, &QAction::triggered, m_channels,
             &chat::ChannelsWindows::Channels1Click);
     connect(m_channels, &chat::ChannelsWindows::channelJoined, presence,
-            &WindowPresence::ShowAsked);
+            &WindowPresence::PopUpForNewChat);
     connect(m_menu->SoundEvents1, &QAction::triggered, this,
             [this, editMenus, window = QPointer<chat::TSoundFm>()]() mutable {
                 ShowSecondaryWindow(window, [&] {

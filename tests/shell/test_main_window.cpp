@@ -827,6 +827,7 @@ void TestMainWindow::archiveListsAndReopens()
 
 void TestMainWindow::channelsWindow()
 {
+    m_store->writeText(u"ChannelsList"_s, u"NoHash"_s, u"1"_s); // not a channel: left alone
     m_early->take(0);
     m_window->menu().Channels1->trigger();
     QCOMPARE(Shown(u"TChannelsFm"_s).size(), 1);
@@ -870,12 +871,13 @@ void TestMainWindow::channelsWindow()
     mine->setCurrentRow(1);
     w->findChild<QPushButton*>(u"JoinButt"_s)->click();
     QVERIFY(m_window->session().conversations().exists(u"#News"_s));
+    QTRY_VERIFY(w->isActiveWindow()); // the user goes on choosing there
 
     mine->item(1)->setCheckState(Qt::Checked);
     w->findChild<QPushButton*>(u"OKButt"_s)->click();
     QTRY_VERIFY(Shown(u"TChannelsFm"_s).isEmpty());
     QCOMPARE(m_store->valueNames(u"ChannelsList"_s),
-             (QStringList{u"#Talks"_s, u"#News"_s, u"#Game"_s})); // in the window's order
+             (QStringList{u"#Talks"_s, u"#News"_s, u"#Game"_s, u"NoHash"_s})); // in order
     QVERIFY(m_store->readBool(u"ChannelsList"_s, u"#News"_s, false));
     QVERIFY(!m_store->readBool(u"ChannelsList"_s, u"#Game"_s, true));
 }
