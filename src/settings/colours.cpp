@@ -125,13 +125,17 @@ quint32 ReadableOn(quint32 colour, quint32 background)
     if (!dark || ContrastRatio(colour, background) >= ReadableContrast)
         return colour;
     // Lightness alone moves, up to white, which always reads on a dark background.
+    // Find the least lightness of the hue that reads...
     Hsl shade = ToHsl(colour);
-    double lo = shade.l, hi = 1.0;
+    const double own = shade.l;
+    double lo = 0.0, hi = 1.0;
     for (int step = 0; step < 24; ++step) {
         shade.l = (lo + hi) / 2;
         (ContrastRatio(FromHsl(shade), background) >= ReadableContrast ? hi : lo) = shade.l;
     }
-    shade.l = hi;
+    // ...and keep the colour's own lightness above it, so that colours of one hue
+    // (maroon and red, navy and blue) stay apart.
+    shade.l = hi + (1.0 - hi) * own * 0.8;
     return FromHsl(shade);
 }
 

@@ -35,6 +35,8 @@ private slots:
     void saveAndLoad();
     void shown_data();
     void shown();
+    void kindsStayApartOnDarkBackgrounds_data();
+    void kindsStayApartOnDarkBackgrounds();
 
 private:
     QTemporaryDir m_dir;
@@ -152,6 +154,32 @@ void TestColours::shown()
     QVERIFY2(ContrastRatio(shown, background) >= 4.5, qPrintable(after.name()));
     QVERIFY(after.lightnessF() > before.lightnessF());
     QVERIFY2(qAbs(after.hslHueF() - before.hslHueF()) < 0.01, qPrintable(after.name()));
+}
+
+// Line kinds whose default colours differ are told apart on a dark background too.
+void TestColours::kindsStayApartOnDarkBackgrounds_data()
+{
+    QTest::addColumn<quint32>("base");
+    QTest::newRow("black") << quint32(0x000000);
+    QTest::newRow("dark grey") << quint32(0x2B2B2B);
+    QTest::newRow("dark blue") << quint32(0x1E2433);
+}
+
+void TestColours::kindsStayApartOnDarkBackgrounds()
+{
+    QFETCH(quint32, base);
+    const Colours colours;
+    const DesktopColours desktop{base, 0xEEEEEE};
+    QHash<quint32, int> kindOf; // shown colour -> default value of the first kind with it
+    for (int kind = 1; kind <= 12; ++kind) {
+        const ColourId id = LineColourId(kind);
+        const quint32 shown = colours.shown(id, desktop);
+        QVERIFY2(ContrastRatio(shown, base) >= 4.5, qPrintable(QString::number(kind)));
+        const auto other = kindOf.constFind(shown);
+        QVERIFY2(other == kindOf.cend() || *other == colours.value(id),
+                 qPrintable(u"kind %1 looks like another kind: %2"_s.arg(kind).arg(shown, 6, 16)));
+        kindOf.insert(shown, colours.value(id));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestColours)
