@@ -49,6 +49,17 @@ ConversationView* ConversationTabs::currentView() const
     return view(m_conversations.current());
 }
 
+void ConversationTabs::setLineColours(const std::array<QColor, 12>& colours)
+{
+    QHash<quint32, quint32> changed;
+    for (size_t n = 0; n < colours.size(); ++n)
+        if (m_lineColours[n].isValid() && colours[n].isValid() && m_lineColours[n] != colours[n])
+            changed.insert(m_lineColours[n].rgba(), colours[n].rgba());
+    m_lineColours = colours;
+    for (int i = 0; i < m_stack->count(); ++i)
+        view(i)->recolour(changed);
+}
+
 void ConversationTabs::setChatBackground(const QColor& colour)
 {
     m_background = colour;

@@ -41,7 +41,8 @@ public:
 
     // The twelve line colours for lines appended from now on, and the background
     // of every view, as they are drawn.
-    void setLineColours(const std::array<QColor, 12>& colours) { m_lineColours = colours; }
+    // Lines already shown take the new colours of their kinds.
+    void setLineColours(const std::array<QColor, 12>& colours);
     void setChatBackground(const QColor& colour);
 
     // How lines appended from now on show colour codes and smiles, in every view.

@@ -56,9 +56,34 @@ ConversationView::ConversationView(QWidget* parent) : QTextBrowser(parent)
 
 void ConversationView::setBackgroundColour(const QColor& colour)
 {
+    if (colour == palette().color(QPalette::Base))
+        return;
     QPalette p = palette();
     p.setColor(QPalette::Base, colour);
     setPalette(p);
+    if (lineCount() > 0)
+        layOutAgain();
+}
+
+void ConversationView::recolour(const QHash<quint32, quint32>& colours)
+{
+    if (!colours.isEmpty() && m_lines.recolour(colours))
+        layOutAgain();
+}
+
+void ConversationView::layOutAgain()
+{
+    QScrollBar* bar = verticalScrollBar();
+    const bool follow = isAtBottom();
+    const int kept = bar->value();
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
+    for (int i = m_firstLaidOut; i < lineCount(); ++i)
+        insertLine(cursor, m_lines.at(i), i == m_firstLaidOut);
+    cursor.endEditBlock();
+    bar->setValue(follow ? bar->maximum() : kept);
 }
 
 void ConversationView::setMarkup(ColourCodeMode mode, bool smiles)

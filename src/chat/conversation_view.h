@@ -35,7 +35,10 @@ public:
 
     explicit ConversationView(QWidget* parent = nullptr);
 
+    // Lines already shown follow a new background (hidden codes take its colour)
+    // and new line colours.
     void setBackgroundColour(const QColor& colour);
+    void recolour(const QHash<quint32, quint32>& colours);
     // How lines appended from now on show their markup.
     void setMarkup(ColourCodeMode mode, bool smiles);
 
@@ -64,6 +67,8 @@ protected:
 private:
     // The document always holds one block: the first line fills it instead of following it.
     void insertLine(QTextCursor& cursor, const KeptLine& line, bool first);
+    // The laid-out lines once more, from the store, keeping the user's place.
+    void layOutAgain();
     void removeFirstBlocks(int count);
     void trimOldest();
     void layOutOlder();

@@ -50,4 +50,15 @@ void KeptLines::clear()
     m_firstChunk = 0;
 }
 
+bool KeptLines::recolour(const QHash<quint32, quint32>& colours)
+{
+    bool changed = false;
+    for (Entry& entry : m_entries)
+        if (const auto to = colours.constFind(entry.rgba); to != colours.cend()) {
+            entry.rgba = *to;
+            changed = true;
+        }
+    return changed;
+}
+
 } // namespace quorvelle::chat

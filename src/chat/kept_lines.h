@@ -7,6 +7,7 @@
 #include "chat/markup.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <deque>
 
@@ -28,6 +29,8 @@ public:
     KeptLine at(int index) const;
     // The oldest count lines leave.
     void removeFirst(int count);
+    // Lines of a colour in the map take its new colour; true when any did.
+    bool recolour(const QHash<quint32, quint32>& colours);
     void clear();
 
 private:

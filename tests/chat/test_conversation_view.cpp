@@ -137,6 +137,13 @@ void TestConversationView::markupAndSmiles()
         QTextCursor code(view.document());
         code.setPosition(3); // the first "^", painted away
         QCOMPARE(code.charFormat().foreground().color(), QColor(Qt::white));
+        // Shown lines follow a new background and new line colours.
+        view.setBackgroundColour(Qt::black);
+        view.recolour({{QColor(Qt::blue).rgba(), QColor(Qt::cyan).rgba()}});
+        code = QTextCursor(view.document());
+        code.setPosition(3);
+        QCOMPARE(code.charFormat().foreground().color(), QColor(Qt::black));
+        QCOMPARE(BlockColours(view.document()->lastBlock()), QList<QColor>{QColor(Qt::cyan)});
     }
     view.selectAll();
     view.copy();
