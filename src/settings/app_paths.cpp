@@ -43,9 +43,4 @@ QString ShippedDataDirectory()
     return withSlash(QDir::cleanPath(programDir + QStringLiteral("/../share/quorvelle")));
 }
 
-QString SoundsDirectory()
-{
-    return ShippedDataDirectory() + QStringLiteral("Sounds/");
-}
-
 } // namespace quorvelle::settings

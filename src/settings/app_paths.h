@@ -14,7 +14,5 @@ QString DataDirectory();
 // directory beside it (bin/../share/quorvelle/). Relative sound file names start
 // here. Ends with "/".
 QString ShippedDataDirectory();
-// Where the default sound files live; ends with "/".
-QString SoundsDirectory();
 
 } // namespace quorvelle::settings

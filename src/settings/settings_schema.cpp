@@ -61,8 +61,8 @@ QString SubjectTimeText(const QDateTime& when)
 SchemaContext SchemaContext::current()
 {
     return SchemaContext{
-        GetComputerNameText(), WindowCaption(),   QDateTime::currentDateTime(),
-        DataDirectory(),       SoundsDirectory(), DefaultCodepage(),
+        GetComputerNameText(), WindowCaption(),           QDateTime::currentDateTime(),
+        DataDirectory(),       QStringLiteral("Sounds/"), DefaultCodepage(),
     };
 }
 

@@ -41,8 +41,11 @@ struct SchemaContext
     QString computerName;
     QString versionCaption; // "Quorvelle v." + version
     QDateTime startTime;
-    QString dataDirectory;   // ends with "/"
-    QString soundsDirectory; // ends with "/"
+    QString dataDirectory; // ends with "/"
+    // Where the default wave files are named, ending with "/"; relative, so the
+    // stored defaults do not name one build or install: a relative name is found
+    // in the program's folder, else in the installed data folder.
+    QString soundsDirectory;
     QByteArray codepage;
 
     // The context of this running program.

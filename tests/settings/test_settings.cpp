@@ -240,6 +240,10 @@ void TestSettings::programInfo()
     QVERIFY(
         QRegularExpression(u"^\\d+\\.\\d+\\.\\d+\\.\\d+$"_s).match(GetVersionText()).hasMatch());
     QCOMPARE(WindowCaption(), u"Quorvelle v."_s + GetVersionText());
+    // The default sounds are named relative to where the program finds them, so a
+    // settings file written at exit names no build or install folder.
+    const SettingsSchema schema(SchemaContext::current());
+    QCOMPARE(schema.find(key::Event.at(13))->fallback.value(), u"Sounds/RecvLine.wav"_s);
 }
 
 QTEST_GUILESS_MAIN(TestSettings)
