@@ -76,7 +76,9 @@ TMessArchFm::TMessArchFm()
         QHeaderView* header = list->header();
         header->setSectionsClickable(false);
         header->setStretchLastSection(true);
-        const int widths[] = {25, 115, 50, 50};
+        // The date and time column fits its text in the window's font.
+        const int stamp = list->fontMetrics().horizontalAdvance(u"00.00.0000 00:00:00"_s) + 16;
+        const int widths[] = {25, qMax(115, stamp), 50, 50};
         for (int c = 0; c < 4; ++c)
             header->resizeSection(c, widths[c]);
         list->installEventFilter(this);
@@ -93,6 +95,7 @@ TMessArchFm::TMessArchFm()
     ProgressMess->setRange(0, 1);
     ProgressMess->setValue(0);
     PageControl1->setCornerWidget(ProgressMess, Qt::TopRightCorner);
+    ProgressMess->hide(); // shown only while the file is read
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
@@ -132,6 +135,7 @@ void TMessArchFm::load(const QString& path, const net::WireText& text)
     });
     connect(m_reader, &QThread::finished, this, &TMessArchFm::finishLoad);
     setCursor(Qt::BusyCursor);
+    ProgressMess->show();
     m_progressTimer->start();
     m_reader->start(QThread::LowPriority);
 }
@@ -166,6 +170,7 @@ void TMessArchFm::finishLoad()
     m_scrolled[PageControl1->currentIndex()] = true;
     ProgressMess->setRange(0, 1);
     ProgressMess->setValue(0);
+    ProgressMess->hide();
     unsetCursor();
     emit loaded();
 }

@@ -106,8 +106,14 @@ TFQueueFm::TFQueueFm(FileTransfers& transfers)
     RecvGridButt->setCheckable(true);
     EdRecvDir = new QLineEdit(transfers.incomingDir(), RecvTool);
     EdRecvDir->setObjectName(u"EdRecvDir"_s);
-    EdRecvDir->setToolTip(u"Incomming Directory"_s);
-    EdRecvDir->setMinimumWidth(120);
+    // Wide enough for a usual path; the tool tip has the whole one.
+    EdRecvDir->setMinimumWidth(
+        qBound(120, EdRecvDir->fontMetrics().horizontalAdvance(EdRecvDir->text()) + 16, 360));
+    EdRecvDir->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    EdRecvDir->setCursorPosition(0);
+    connect(EdRecvDir, &QLineEdit::textChanged, EdRecvDir,
+            [this](const QString& path) { EdRecvDir->setToolTip(path); });
+    EdRecvDir->setToolTip(EdRecvDir->text());
     RecvTool->addWidget(EdRecvDir);
     QAction* FilesDirButt =
         Tool(RecvTool, "FilesDirButt", u"Change Incomming Directory"_s, ImageFolder);
@@ -213,7 +219,16 @@ QTableView* TFQueueFm::makeList(Direction direction)
     header->setHighlightSections(false);
     const int widths[] = {100, 75, 52, 52, 52, 54, 42};
     for (int c = 0; c < 7; ++c)
-        header->resizeSection(c, widths[c]);
+        header->resizeSection(c, qMax(widths[c], header->sectionSizeHint(c)));
+    // Columns grow to what they show (the user may still make them narrower).
+    const auto fit = [view] {
+        QHeaderView* h = view->horizontalHeader();
+        for (int c = 0; c + 1 < h->count(); ++c)
+            h->resizeSection(c, qMax(h->sectionSize(c),
+                                     static_cast<QAbstractItemView*>(view)->sizeHintForColumn(c)));
+    };
+    connect(view->model(), &QAbstractItemModel::rowsInserted, view, fit);
+    connect(view->model(), &QAbstractItemModel::dataChanged, view, fit);
     return view;
 }
 

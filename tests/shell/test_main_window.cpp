@@ -790,6 +790,7 @@ void TestMainWindow::archiveListsAndReopens()
     QCOMPARE(archives.size(), 1);
     messages::TMessArchFm* archive = archives.first();
     QTRY_VERIFY(!archive->loading());
+    QVERIFY(!archive->findChild<QWidget*>(u"ProgressMess"_s)->isVisible()); // only while reading
     const int rows[] = {3, 1, 2};
     for (int tab = 0; tab < 3; ++tab) {
         QCOMPARE(archive->list(tab)->model()->rowCount(), rows[tab]);
