@@ -2,6 +2,7 @@
 
 #include "chat/colour_value.h"
 #include "chat/input_line.h"
+#include "chat/layout_conversion.h"
 #include "chat/markup.h"
 #include "platform/keyboard_layout.h"
 #include "shell/image_list.h"
@@ -39,6 +40,17 @@ QKeySequence FunctionKey(int n, Qt::KeyboardModifiers modifiers = Qt::NoModifier
 }
 
 } // namespace
+
+QString KlcConvert(const QString& text)
+{
+    if (text.isEmpty())
+        return text;
+    const std::optional<bool> fromUs = platform::SwitchFromTypedLayout();
+    if (!fromUs)
+        return text;
+    return ConvertLayout(text,
+                         *fromUs ? LayoutDirection::UsToRussian : LayoutDirection::RussianToUs);
+}
 
 EditMenus::EditMenus(QWidget* window, InputLine& input, shell::MainMenu& mainMenu)
     : QObject(window), m_input(input), m_inputMenu(new QMenu(window)), m_editMenu(new QMenu(window))
@@ -227,7 +239,7 @@ void EditMenus::KLCConvClick(TextBox box)
         return;
     const int caret = box.caret();
     const QString text = box.text();
-    const QString converted = platform::KlcConvert(text);
+    const QString converted = KlcConvert(text);
     if (converted == text)
         return;
     box.setText(converted);

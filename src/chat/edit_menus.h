@@ -10,7 +10,9 @@
 #include "chat/text_box.h"
 
 #include <QObject>
+#include <QString>
 #include <array>
+#include <optional>
 
 class QAction;
 class QMenu;
@@ -22,6 +24,11 @@ class MainMenu;
 namespace quorvelle::chat {
 
 class InputLine;
+
+// Text typed in the wrong layout, converted as if typed in the other one; the keyboard
+// then switches to that layout too. With US English in use, US to Russian; otherwise
+// back to US. Empty text, or no readable layout, comes back unchanged.
+QString KlcConvert(const QString& text);
 
 class EditMenus : public QObject
 {

@@ -1,7 +1,5 @@
 #include "platform/keyboard_layout.h"
 
-#include "chat/layout_conversion.h"
-
 #include <QGuiApplication>
 
 #if defined(Q_OS_WIN)
@@ -175,20 +173,17 @@ bool KlcAvailable()
     return layouts && layouts->names.size() >= 2;
 }
 
-QString KlcConvert(const QString& text)
+std::optional<bool> SwitchFromTypedLayout()
 {
-    if (text.isEmpty())
-        return text;
     const std::optional<KeyboardLayouts> layouts = CurrentKeyboardLayouts();
     if (!layouts || layouts->active < 0)
-        return text;
+        return std::nullopt;
     const bool fromUs = layouts->names.at(layouts->active) == kUsLayout;
     // The user goes on typing in the layout the text now reads in.
     const qsizetype other = layouts->names.indexOf(fromUs ? kRussianLayout : kUsLayout);
     if (other >= 0)
         LockKeyboardGroup(int(other));
-    return chat::ConvertLayout(text, fromUs ? chat::LayoutDirection::UsToRussian
-                                            : chat::LayoutDirection::RussianToUs);
+    return fromUs;
 }
 
 } // namespace quorvelle::platform

@@ -1,8 +1,8 @@
 #pragma once
 
-// The keyboard layouts the user switches between, and the "KLC Convert" command that
-// retypes text in the other layout. X11 (through XKB) and Windows only; elsewhere,
-// Wayland and offscreen included, nothing is known and nothing changes.
+// The keyboard layouts the user switches between, for the command that retypes text
+// in the other layout. X11 (through XKB) and Windows only; elsewhere, Wayland and
+// offscreen included, nothing is known and nothing changes.
 
 #include <QString>
 #include <QStringList>
@@ -28,9 +28,9 @@ bool LockKeyboardGroup(int group);
 // At least two layouts to switch between: only then does the command make sense.
 bool KlcAvailable();
 
-// Text typed in the wrong layout, converted as if typed in the other one; the keyboard
-// then switches to that layout too. With US English in use, US to Russian; otherwise
-// back to US. Empty text, or no readable layout, comes back unchanged.
-QString KlcConvert(const QString& text);
+// For text typed in the wrong layout: whether the layout in use is US English (so the
+// text reads as Russian), and the keyboard switches to the other layout, Russian
+// after US and US after any other. Nothing when no layout can be read.
+std::optional<bool> SwitchFromTypedLayout();
 
 } // namespace quorvelle::platform

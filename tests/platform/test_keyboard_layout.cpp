@@ -1,3 +1,4 @@
+#include "chat/edit_menus.h"
 #include "platform/keyboard_layout.h"
 
 #include <QDeadlineTimer>
@@ -7,6 +8,7 @@
 #include <QTest>
 
 using namespace quorvelle::platform;
+using quorvelle::chat::KlcConvert;
 using namespace Qt::Literals::StringLiterals;
 
 static int ActiveLayout()
