@@ -1,6 +1,6 @@
 #include "settings/colours_window.h"
 
-#include "settings/colour_views.h"
+#include "shell/colour_views.h"
 #include "shell/image_list.h"
 #include "shell/secondary_window.h"
 

@@ -14,9 +14,13 @@
 class QLabel;
 class QPushButton;
 
+namespace quorvelle::shell {
+class ColourViews;
+}
+
 namespace quorvelle::settings {
 
-class ColourViews;
+using shell::ColourViews;
 
 class TColorsFm : public QWidget
 {

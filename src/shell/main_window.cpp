@@ -14,9 +14,9 @@
 #include "messages/message_windows.h"
 #include "messages/user_info_window.h"
 #include "settings/app_paths.h"
-#include "settings/colour_views.h"
 #include "settings/program_info.h"
 #include "shell/about_window.h"
+#include "shell/colour_views.h"
 #include "shell/configuration_commands.h"
 #include "shell/identity_boxes.h"
 #include "shell/image_list.h"
@@ -92,7 +92,7 @@ TMainFm::TMainFm(settings::SettingsStore& store, QWidget* parent)
                                      [this] { return isVisible() && !isMinimized(); },
                                      settings::ShippedDataDirectory(), this);
     m_session->sinks().sounds = m_sounds;
-    m_colours = new settings::ColourViews(
+    m_colours = new ColourViews(
         this, {ui.UsersList, ui.SubjMemo, ui.reEdit, ui.Edit3, m_tabs, m_messages}, *m_menu);
 
     // The window's shortcuts win over the text boxes' own keys; the boxes share

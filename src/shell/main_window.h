@@ -39,15 +39,13 @@ class MessageWindows;
 class UserInfoWindowSet;
 } // namespace quorvelle::messages
 
-namespace quorvelle::settings {
-class ColourViews;
-}
-
 namespace quorvelle::transfer {
 class FileCommands;
 }
 
 namespace quorvelle::shell {
+
+class ColourViews;
 
 class ConfigurationCommands;
 class IdentityBoxes;
@@ -78,7 +76,7 @@ public:
     MainMenu& menu() { return *m_menu; }
     WindowPresence& presence() { return *m_presence; }
     chat::SoundPlayer& sounds() { return *m_sounds; }
-    settings::ColourViews& colours() { return *m_colours; }
+    ColourViews& colours() { return *m_colours; }
     WindowLayout& windowLayout() { return *m_layout; }
     Ui::TMainFm& form() { return ui; }
 
@@ -106,7 +104,7 @@ private:
     messages::UserInfoWindowSet* m_information;
     chat::ChannelsWindows* m_channels;
     chat::SoundPlayer* m_sounds;
-    settings::ColourViews* m_colours;
+    ColourViews* m_colours;
     transfer::FileCommands* m_files;
 };
 

@@ -2,8 +2,8 @@
 #include "chat/colour_value.h"
 #include "chat/conversation_tabs.h"
 #include "chat/conversation_view.h"
-#include "settings/colour_views.h"
 #include "settings/colours_window.h"
+#include "shell/colour_views.h"
 #include "shell/main_menu.h"
 #include "shell/main_window_fixture.h"
 

@@ -20,13 +20,16 @@ class ConversationTabs;
 namespace quorvelle::messages {
 class MessageWindows;
 }
-namespace quorvelle::shell {
-class MainMenu;
+namespace quorvelle::settings {
+class TColorsFm;
 }
 
-namespace quorvelle::settings {
+namespace quorvelle::shell {
 
-class TColorsFm;
+class MainMenu;
+using settings::ColourId;
+using settings::Colours;
+using settings::TColorsFm;
 
 struct ColourTargets
 {
@@ -44,7 +47,7 @@ class ColourViews : public QObject
 
 public:
     // window: the main window, which owns this.
-    ColourViews(QWidget* window, const ColourTargets& targets, shell::MainMenu& menu);
+    ColourViews(QWidget* window, const ColourTargets& targets, MainMenu& menu);
     ~ColourViews() override;
 
     const Colours& colours() const { return m_colours; }
@@ -52,8 +55,8 @@ public:
     QColor shown(ColourId id) const;
     QColor shown(const Colours& colours, ColourId id) const;
 
-    void load(const Settings& settings);
-    void save(Settings& settings) const;
+    void load(const settings::Settings& settings);
+    void save(settings::Settings& settings) const;
 
     // Puts a colour in force and shows it at once everywhere.
     void set(ColourId id, int value);
@@ -73,4 +76,4 @@ private:
     QPointer<TColorsFm> m_window;
 };
 
-} // namespace quorvelle::settings
+} // namespace quorvelle::shell

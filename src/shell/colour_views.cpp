@@ -1,4 +1,4 @@
-#include "settings/colour_views.h"
+#include "shell/colour_views.h"
 
 #include "chat/colour_value.h"
 #include "chat/conversation_tabs.h"
@@ -12,7 +12,9 @@
 #include <QEvent>
 #include <QWidget>
 
-namespace quorvelle::settings {
+namespace quorvelle::shell {
+
+using namespace settings;
 
 namespace {
 
@@ -78,7 +80,7 @@ void ColourViews::Defaultcolors1Click()
 
 void ColourViews::Colors1Click()
 {
-    shell::ShowSecondaryWindow(m_window, [this] { return new TColorsFm(*this); });
+    ShowSecondaryWindow(m_window, [this] { return new TColorsFm(*this); });
 }
 
 TColorsFm* ColourViews::window() const
@@ -112,4 +114,4 @@ bool ColourViews::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-} // namespace quorvelle::settings
+} // namespace quorvelle::shell
