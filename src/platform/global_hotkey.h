@@ -29,6 +29,9 @@ public:
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
+    // The window system's side of one registration (global_hotkey_native.h).
+    struct Native;
+
 signals:
     void activated();
 
@@ -36,7 +39,6 @@ private:
     bool grab();
     void refreshAfterKeymapChange();
 
-    struct Native; // what the window system needs to undo the registration
     std::unique_ptr<Native> m_native;
     QKeySequence m_shortcut;
     bool m_refreshQueued = false;
