@@ -7,11 +7,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QAudioDevice>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDataStream>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMediaDevices>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -98,6 +100,29 @@ private slots:
         QCOMPARE(sounded.size(), 1);
         QCOMPARE(sounded[0][0].toInt(), kind);
         QCOMPARE(sounded[0][1].toString(), m_dir.filePath(name));
+    }
+
+    // Without an audio device a busy chat says so once, not once per sound.
+    void noAudioDeviceIsSaidOnce()
+    {
+        if (!QMediaDevices::defaultAudioOutput().isNull())
+            QSKIP("this machine has an audio device");
+        QFile f(m_dir.filePath(u"tone.wav"_s));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(TinyWave());
+        f.close();
+        m_player->settings().events[0].waveFile = u"tone.wav"_s;
+        static int said = 0;
+        said = 0;
+        const QtMessageHandler previous =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
+                if (text.contains(u"audio"_s, Qt::CaseInsensitive))
+                    ++said;
+            });
+        for (int i = 0; i < 5; ++i)
+            m_player->playSoundEvent(0);
+        qInstallMessageHandler(previous);
+        QCOMPARE(said, 1);
     }
 
     void eventsFollowTheSwitches()
