@@ -7,15 +7,75 @@
 #include <QRandomGenerator>
 #include <filesystem>
 
+#if defined(Q_OS_LINUX)
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+#elif defined(Q_OS_WIN)
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
+
 namespace quorvelle::transfer {
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-std::filesystem::path nativePath(const QString& path)
+constexpr int MaxNameTries = 10000;
+
+enum class Rename
 {
-    return std::filesystem::path(path.toStdU16String());
+    Done,
+    Taken, // the target exists: nothing moved
+    Failed
+};
+
+// Moves a file to a name that must not exist yet, in one step where the system
+// can: between a look and a move another transfer could take the name.
+Rename RenameNoReplace(const QString& from, const QString& to)
+{
+#if defined(Q_OS_LINUX)
+    const QByteArray f = QFile::encodeName(from), t = QFile::encodeName(to);
+    if (::renameat2(AT_FDCWD, f.constData(), AT_FDCWD, t.constData(), RENAME_NOREPLACE) == 0)
+        return Rename::Done;
+    if (errno == EEXIST)
+        return Rename::Taken;
+    // A file system without that flag: a hard link is just as exclusive.
+    if (::link(f.constData(), t.constData()) == 0) {
+        ::unlink(f.constData());
+        return Rename::Done;
+    }
+    if (errno == EEXIST)
+        return Rename::Taken;
+#elif defined(Q_OS_WIN)
+    if (MoveFileExW(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(from).utf16()),
+                    reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(to).utf16()), 0))
+        return Rename::Done;
+    const DWORD error = GetLastError();
+    return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ? Rename::Taken
+                                                                       : Rename::Failed;
+#endif
+    if (QFileInfo::exists(to))
+        return Rename::Taken;
+    std::error_code error;
+    std::filesystem::rename(std::filesystem::path(from.toStdU16String()),
+                            std::filesystem::path(to.toStdU16String()), error);
+    return error ? Rename::Failed : Rename::Done;
+}
+
+// "report (2).pdf" beside "report.pdf"; "README (2)"; ".profile (2)".
+QString NumberedName(const QFileInfo& file, int n)
+{
+    const QString base = file.completeBaseName();
+    const QString suffix = file.suffix();
+    const QString numbered = base.isEmpty() || suffix.isEmpty()
+                                 ? u"%1 (%2)"_s.arg(file.fileName()).arg(n)
+                                 : u"%1 (%2).%3"_s.arg(base).arg(n).arg(suffix);
+    return file.dir().filePath(numbered);
 }
 
 } // namespace
@@ -65,6 +125,8 @@ void ReceiveWorker::headerArrived(QByteArrayView argument)
         header ? ReduceIncomingName(m_ctx.text.decode(header->fileName)) : QString();
     if (name.isEmpty())
         return finish(ErrBadPkt);
+    if (header->size < 0) // a sender's file of 2 GiB or more: its size does not fit
+        return finish(ErrTooBig);
     m_haveHeader = true;
     const QString dir = m_ctx.incomingDir;
     m_info.nickName = m_ctx.text.decode(header->nick);
@@ -104,9 +166,9 @@ void ReceiveWorker::dataArrived(QByteArrayView argument)
 {
     if (m_part.write(argument.data(), argument.size()) != argument.size())
         return finish(ErrWriteFile);
+    // The announced size is what the file had when the sender looked; a file that
+    // grows or shrinks while it is sent arrives as it was read.
     m_info.done += argument.size();
-    if (m_info.done > m_info.size)
-        return finish(ErrSize);
     if (!sendPayload(AckPayload()))
         return;
     reportChange(Field::Done);
@@ -114,19 +176,29 @@ void ReceiveWorker::dataArrived(QByteArrayView argument)
 
 void ReceiveWorker::endArrived()
 {
-    if (m_info.done != m_info.size)
-        return finish(ErrSize);
     const bool written = m_part.flush();
     m_part.close();
     if (!written || m_part.error() != QFileDevice::NoError)
         return finish(ErrWriteFile);
-    // The rename replaces an existing file in one step.
-    std::error_code error;
-    std::filesystem::rename(nativePath(m_part.fileName()), nativePath(m_info.fileName), error);
-    if (error)
-        return finish(ErrCreateFile);
-    m_part.setFileName(QString());
-    finish(ReceiveOk);
+    // Nothing a peer sends replaces a file: the first free name of "name (n).ext".
+    // The rename itself refuses to replace, so two transfers of one name that end
+    // together still end as two files.
+    const QFileInfo wanted(m_info.fileName);
+    for (int n = 1; n <= MaxNameTries; ++n) {
+        const QString target = n == 1 ? m_info.fileName : NumberedName(wanted, n);
+        const Rename result = RenameNoReplace(m_part.fileName(), target);
+        if (result == Rename::Failed)
+            break;
+        if (result == Rename::Done) {
+            m_part.setFileName(QString());
+            if (target != m_info.fileName) {
+                m_info.fileName = target;
+                reportChange(Field::FileName);
+            }
+            return finish(ReceiveOk);
+        }
+    }
+    finish(ErrCreateFile);
 }
 
 void ReceiveWorker::closeFile(bool)

@@ -98,7 +98,7 @@ std::optional<Header> ParseHeader(QByteArrayView argument)
     if (nameEnd < 0)
         return std::nullopt;
     const std::optional<qint32> size = BytesToSize(rest.sliced(nameEnd + 1));
-    if (!size || *size < 0)
+    if (!size)
         return std::nullopt;
     return Header{argument.first(nickEnd).toByteArray(), rest.first(nameEnd).toByteArray(), *size};
 }

@@ -47,10 +47,10 @@ struct Header
 {
     QByteArray nick;
     QByteArray fileName;
-    qint32 size = 0;
+    qint32 size = 0; // negative for a file of 2 GiB or more, which a sender may announce
 };
 // The argument of "B": nick, 0, name, 0, four size bytes. Nullopt when a zero byte
-// or size byte is missing, or the size is negative.
+// or size byte is missing.
 std::optional<Header> ParseHeader(QByteArrayView argument);
 
 // Gathers the bytes of one packet as they come in.

@@ -60,8 +60,6 @@ QString StatusText(const TransferInfo& info)
         return u"ERR_READ_FILE"_s;
     case ErrWriteFile:
         return u"ERR_WRITE_FILE"_s;
-    case ErrSize:
-        return u"ERR_SIZE"_s;
     default:
         return {};
     }

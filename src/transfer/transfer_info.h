@@ -44,7 +44,6 @@ enum TransferState : int
     ErrTooBig = 34,    // send: the file has 2 GiB or more, its size does not fit the header
     ErrReadFile = 35,  // send: reading the file failed or it shrank while sent
     ErrWriteFile = 36, // receive: writing the incoming file failed (disk full ...)
-    ErrSize = 37,      // receive: more or fewer bytes than the header announced
 };
 
 // Which fields a report carries.

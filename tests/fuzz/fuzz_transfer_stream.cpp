@@ -16,8 +16,6 @@ void TakeApart(const QByteArray& payload)
     const Payload p = SplitPayload(payload);
     if (p.command == "B") {
         if (const auto header = ParseHeader(p.argument)) {
-            if (header->size < 0)
-                std::abort();
             const QString name = ReduceIncomingName(QString::fromUtf8(header->fileName));
             // A name that could leave the incoming directory never comes out.
             if (name.contains(u'/') || name.contains(u'\\') || name == u".." ||

@@ -134,10 +134,10 @@ private slots:
             << (Field::Done | Field::State | Field::Elapsed) << qint64(400)
             << QStringList{u"3.0 K"_s,   u"3.0 K"_s, u"3.0 K"_s,
                            u"0:00:00"_s, u"100 %"_s, u"Receive OK"_s};
-        QTest::newRow("failed") << int(ErrSize) << qint64(10) << 5
+        QTest::newRow("failed") << int(ErrWriteFile) << qint64(10) << 5
                                 << (Field::Done | Field::State | Field::Elapsed) << qint64(2000)
                                 << QStringList{u"5 b"_s,     u"10 b"_s,  u"5 b"_s,
-                                               u"0:00:02"_s, u"200 %"_s, u"ERR_SIZE"_s};
+                                               u"0:00:02"_s, u"200 %"_s, u"ERR_WRITE_FILE"_s};
     }
 
     void rowCells()
