@@ -20,6 +20,15 @@ ChatSession::ChatSession(settings::SessionState& state, const QByteArray& codepa
       m_transfers(m_net.registry(), state, codepage)
 {
     m_net.sinks().conversations = this;
+    // Every arrival and every end of a file is seen in the chat, window open or not.
+    connect(&m_transfers.queue(), &transfer::FilesQueue::ended, this,
+            [this](transfer::Direction direction, const transfer::TransferInfo& info) {
+                const bool ok = info.state == transfer::SendOk || info.state == transfer::ReceiveOk;
+                m_output.AddChatLine(net::ChatLine::system(
+                    net::MainConversation, transfer::TransferEndLine(direction, info),
+                    ok ? net::LineColour::ReceiveMessage : net::LineColour::SystemErrors,
+                    m_state.switches));
+            });
 }
 
 bool ChatSession::open(quint16 port, const QStringList& addrList)

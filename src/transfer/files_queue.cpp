@@ -2,6 +2,10 @@
 
 #include "transfer/transfer_engine.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QUrl>
+
 namespace quorvelle::transfer {
 
 FilesQueue::FilesQueue(TransferControl& control, QObject* parent, std::function<QDateTime()> clock)
@@ -65,7 +69,38 @@ void FilesQueue::applyReport(Direction direction, const TransferInfo& info, int 
     // Sending rows are made by the queue; a report never adds one.
     if (direction == Direction::Send && m_sending.rowOfId(info.id) < 0)
         return;
-    list(direction).apply(info, fields);
+    FilesQueueModel& model = list(direction);
+    const auto finalAt = [&model, &info] {
+        const int row = model.rowOfId(info.id);
+        return row >= 0 && IsFinalState(model.entry(row).state);
+    };
+    const bool wasFinal = finalAt();
+    model.apply(info, fields);
+    if (!wasFinal && finalAt())
+        emit ended(direction, model.entry(model.rowOfId(info.id)));
+}
+
+QString TransferEndLine(Direction direction, const TransferInfo& info)
+{
+    const auto tr = [](const char* text) {
+        return QCoreApplication::translate("quorvelle::transfer::FilesQueue", text);
+    };
+    const QFileInfo file(info.fileName);
+    const QString name = file.fileName().isEmpty() ? tr("a file") : u'"' + file.fileName() + u'"';
+    const QString nick = info.nickName.isEmpty() ? tr("a peer") : info.nickName;
+    const bool ok = info.state == (direction == Direction::Send ? SendOk : ReceiveOk);
+    if (direction == Direction::Send)
+        return ok ? tr("Sent %1 (%2) to %3").arg(name, FormatByteCount(info.done), nick)
+                  : tr("Sending %1 to %2 failed: %3").arg(name, nick, StatusText(info));
+    if (!ok)
+        return tr("Receiving %1 from %2 failed: %3").arg(name, nick, StatusText(info));
+    // Encoded, so that a name with spaces stays one link.
+    const auto link = [](const QString& path) {
+        return QString::fromLatin1(QUrl::fromLocalFile(path).toEncoded());
+    };
+    return tr("Received %1 (%2) from %3: %4 (folder %5)")
+        .arg(name, FormatByteCount(info.done), nick, link(file.absoluteFilePath()),
+             link(file.absolutePath() + u'/'));
 }
 
 void FilesQueue::sendEnded(int id)

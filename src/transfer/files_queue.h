@@ -47,6 +47,11 @@ public:
                      const quorvelle::transfer::TransferInfo& info, int fields);
     void sendEnded(int id);
 
+signals:
+    // A row reached a final state (done or failed), once.
+    void ended(quorvelle::transfer::Direction direction,
+               const quorvelle::transfer::TransferInfo& info);
+
 private:
     void startNextQueued();
     void startEntry(int row);
@@ -60,5 +65,9 @@ private:
 
 // Reports and ends of the engine's workers reach the queue.
 void ConnectQueue(TransferEngine& engine, FilesQueue& queue);
+
+// The line #Main shows when a transfer ends: what, how big, with whom, and for a
+// received file links that open it and its folder; or which file failed and why.
+QString TransferEndLine(Direction direction, const TransferInfo& info);
 
 } // namespace quorvelle::transfer

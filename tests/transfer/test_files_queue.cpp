@@ -161,6 +161,48 @@ private slots:
             cells << model.data(model.index(0, column)).toString();
         QTEST(cells, "cells");
     }
+
+    // A row's end is said once, in words and, for a received file, with links.
+    void endsAreSaidOnce_data()
+    {
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QString>("line");
+        const int send = int(Direction::Send), receive = int(Direction::Receive);
+        QTest::newRow("received") << receive << int(ReceiveOk)
+                                  << u"Received \"f.txt\" (1.5 K) from bob: file:///in/f.txt "
+                                     "(folder file:///in/)"_s;
+        QTest::newRow("receive failed") << receive << int(ErrWriteFile)
+                                        << u"Receiving \"f.txt\" from bob failed: ERR_WRITE_FILE"_s;
+        QTest::newRow("sent") << send << int(SendOk) << u"Sent \"f.txt\" (1.5 K) to bob"_s;
+        QTest::newRow("send failed")
+            << send << int(ErrTimeout) << u"Sending \"f.txt\" to bob failed: ERR_TIMEOUT"_s;
+    }
+
+    void endsAreSaidOnce()
+    {
+        QFETCH(int, direction);
+        QFETCH(int, state);
+        QFETCH(QString, line);
+        const auto d = Direction(direction);
+        FakeControl control;
+        FilesQueue queue(control);
+        QStringList said;
+        connect(&queue, &FilesQueue::ended, this, [&](Direction dir, const TransferInfo& info) {
+            said << TransferEndLine(dir, info);
+        });
+        if (d == Direction::Send)
+            queue.addFiles({u"/in/f.txt"_s}, {u"bob"_s});
+        else
+            queue.applyReport(d, report(1, Created), Field::NewRow);
+        const int id = queue.list(d).entry(0).id;
+        TransferInfo info = report(id, d == Direction::Send ? int(Sending) : int(Receiving));
+        queue.applyReport(d, info, Field::State);
+        info = report(id, state, 1500, 1000); // the file grew while it was sent
+        queue.applyReport(d, info, Field::State | Field::Done);
+        queue.applyReport(d, info, Field::State | Field::Done); // a late report: said already
+        QCOMPARE(said, QStringList{line});
+    }
 };
 
 QTEST_GUILESS_MAIN(TestFilesQueue)
