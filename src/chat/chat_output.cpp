@@ -44,24 +44,25 @@ void ChatOutput::AddChatLine(const net::ChatLine& line)
     const int index = m_conversations.TabIndexOf(target.name);
     if (index < 0)
         return;
-    append(index, line.text, line.nick, line.colour, line.withNick, line.withTime);
+    append(index, line.text, line.nick, line.colour, line.withNick, line.withTime, line.markup);
     if (line.notify)
         m_sinks.sounds->playSoundEvent(net::SoundReceiveChatLine);
     // The user's own lines need no hint: the user has just typed them.
     if (line.hint && m_view && line.nick != m_state.MyNick) {
         const QString stamp =
             ChatStamp(m_clock().time(), line.withTime, m_state.switches.ShowSeconds);
-        m_view->showTrayHint(ComposeLines(line.text, stamp, NickPrefix(line.nick, line.withNick)));
+        m_view->showTrayHint(ComposeLines(line.text, stamp, NickPrefix(line.nick, line.withNick)),
+                             line.markup);
     }
 }
 
 void ChatOutput::append(int index, const QString& text, const QString& nick, LineColour colour,
-                        bool withNick, bool withTime)
+                        bool withNick, bool withTime, bool markup)
 {
     const QString stamp = ChatStamp(m_clock().time(), withTime, m_state.switches.ShowSeconds);
     const QStringList lines = ComposeLines(text, stamp, NickPrefix(nick, withNick));
     if (m_view)
-        m_view->appendLines(index, lines, colour);
+        m_view->appendLines(index, lines, colour, markup);
     if (logged(index))
         m_logs.AppendLogLine(m_conversations.at(index).name + u".log"_s, lines.join(u"\r\n"_s));
     m_conversations.lineAppended(index);

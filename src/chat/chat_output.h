@@ -26,8 +26,14 @@ public:
     // Popup and tray flashing for a line that asks for attention.
     virtual void newLineEvents() {}
     // The composed lines of one appended text (an empty list for an empty text).
-    virtual void appendLines(int index, const QStringList& lines, net::LineColour colour) = 0;
-    virtual void showTrayHint(const QStringList& lines) { Q_UNUSED(lines); }
+    // markup: colour codes and smiles rendered, else shown as they are.
+    virtual void appendLines(int index, const QStringList& lines, net::LineColour colour,
+                             bool markup) = 0;
+    virtual void showTrayHint(const QStringList& lines, bool markup)
+    {
+        Q_UNUSED(lines);
+        Q_UNUSED(markup);
+    }
     // A conversation opened with activation: show the window first if hidden.
     virtual void activateConversation(int index) { Q_UNUSED(index); }
 };
@@ -54,7 +60,7 @@ public:
 
 private:
     void append(int index, const QString& text, const QString& nick, net::LineColour colour,
-                bool withNick, bool withTime);
+                bool withNick, bool withTime, bool markup = true);
     bool logged(int index) const;
 
     settings::SessionState& m_state;

@@ -24,10 +24,12 @@ ChatSession::ChatSession(settings::SessionState& state, const QByteArray& codepa
     connect(&m_transfers.queue(), &transfer::FilesQueue::ended, this,
             [this](transfer::Direction direction, const transfer::TransferInfo& info) {
                 const bool ok = info.state == transfer::SendOk || info.state == transfer::ReceiveOk;
-                m_output.AddChatLine(net::ChatLine::system(
+                net::ChatLine line = net::ChatLine::system(
                     net::MainConversation, transfer::TransferEndLine(direction, info),
                     ok ? net::LineColour::ReceiveMessage : net::LineColour::SystemErrors,
-                    m_state.switches));
+                    m_state.switches);
+                line.markup = false;
+                m_output.AddChatLine(line);
             });
 }
 

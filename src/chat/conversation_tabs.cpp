@@ -101,14 +101,15 @@ void ConversationTabs::setStyle(Style style)
     }
 }
 
-void ConversationTabs::appendLines(int index, const QStringList& lines, net::LineColour colour)
+void ConversationTabs::appendLines(int index, const QStringList& lines, net::LineColour colour,
+                                   bool markup)
 {
     ConversationView* v = view(index);
     const int n = int(colour) - 1;
     if (!v || n < 0 || n >= int(m_lineColours.size()))
         return;
     const QColor& c = m_lineColours[size_t(n)];
-    v->appendLines(lines, c.isValid() ? c : v->palette().color(QPalette::Text));
+    v->appendLines(lines, c.isValid() ? c : v->palette().color(QPalette::Text), markup);
 }
 
 void ConversationTabs::opened(int index)
@@ -168,11 +169,11 @@ void ConversationTabs::updateIcon(int index)
     m_bar->setTabIcon(index, shell::ImageList::icon(TabImageFor(c.name, index, c.unread)));
 }
 
-void ConversationTabs::showTrayHint(const QStringList& lines)
+void ConversationTabs::showTrayHint(const QStringList& lines, bool markup)
 {
     QStringList shown;
     for (const QString& line : lines)
-        shown.append(RenderMarkup(line, m_mode, false).hint);
+        shown.append(markup ? RenderMarkup(line, m_mode, false).hint : line);
     emit trayHint(shown);
 }
 

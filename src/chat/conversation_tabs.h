@@ -54,9 +54,10 @@ public:
 
     // ChatOutputView
     void newLineEvents() override { emit lineWantsAttention(); }
-    void appendLines(int index, const QStringList& lines, net::LineColour colour) override;
+    void appendLines(int index, const QStringList& lines, net::LineColour colour,
+                     bool markup) override;
     // The hint reads as the view shows the line: codes rendered in the current mode.
-    void showTrayHint(const QStringList& lines) override;
+    void showTrayHint(const QStringList& lines, bool markup) override;
     void activateConversation(int) override { emit activationRequested(); }
 
 signals:

@@ -92,7 +92,7 @@ void ConversationView::setMarkup(ColourCodeMode mode, bool smiles)
     m_smiles = smiles;
 }
 
-void ConversationView::appendLines(const QStringList& lines, const QColor& colour)
+void ConversationView::appendLines(const QStringList& lines, const QColor& colour, bool markup)
 {
     QScrollBar* bar = verticalScrollBar();
     const bool follow = isAtBottom();
@@ -104,7 +104,8 @@ void ConversationView::appendLines(const QStringList& lines, const QColor& colou
     cursor.beginEditBlock();
     cursor.movePosition(QTextCursor::End);
     const auto add = [&](const QString& text) {
-        const KeptLine line{text, colour.rgba(), m_mode, m_smiles};
+        const KeptLine line{text, colour.rgba(), markup ? m_mode : ColourCodeMode::Disabled,
+                            markup && m_smiles};
         insertLine(cursor, line, lineCount() == 0);
         m_lines.append(line);
     };

@@ -43,7 +43,8 @@ public:
     void setMarkup(ColourCodeMode mode, bool smiles);
 
     // Each line becomes a paragraph; an empty list adds one empty paragraph.
-    void appendLines(const QStringList& lines, const QColor& colour);
+    // Without markup the lines show as they are (links still work).
+    void appendLines(const QStringList& lines, const QColor& colour, bool markup = true);
     void clearView();
 
     // Near enough to the end that new lines should scroll into sight.

@@ -181,7 +181,7 @@ void HeadlessPeer::ownNickChanged()
     print({u"!nick"_s, m_state.MyNick});
 }
 
-void HeadlessPeer::appendLines(int index, const QStringList& lines, net::LineColour)
+void HeadlessPeer::appendLines(int index, const QStringList& lines, net::LineColour, bool)
 {
     const QString name = m_session.conversations().at(index).name;
     for (const QString& line : lines)

@@ -55,7 +55,8 @@ private:
     void subjectChanged() override;
     void ownNickChanged() override;
     // ChatOutputView
-    void appendLines(int index, const QStringList& lines, net::LineColour colour) override;
+    void appendLines(int index, const QStringList& lines, net::LineColour colour,
+                     bool markup) override;
 
     void print(const QStringList& fields);
     void printTransfer(transfer::Direction direction, const transfer::TransferInfo& info,

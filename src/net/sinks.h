@@ -44,6 +44,9 @@ struct ChatLine
     bool withTime = false;
     bool notify = false; // raises the new-line events (popup, flashing, sound)
     bool hint = false;   // shown in the tray hint
+    // Colour codes and smiles rendered; off for the program's own lines that quote
+    // names and addresses, which would lose their "_", "%" and such.
+    bool markup = true;
 
     // A user's chat line: nick prefix, stamp per "Users Strings", new-line events.
     static ChatLine user(const QString& conversation, const QString& nick, const QString& text,

@@ -86,7 +86,8 @@ TMainFm::TMainFm(settings::SettingsStore& store, QWidget* parent)
     m_channels = new chat::ChannelsWindows(
         *m_session, m_settings, [editMenus](QWidget* box) { editMenus->attach(box); }, this);
     m_session->sinks().channels = m_channels;
-    m_files = new transfer::FileCommands(this, *m_menu, *m_session);
+    m_files = new transfer::FileCommands(this, *m_menu, *m_session,
+                                         [this] { return ui.UsersList->selectedNick(); });
     // Without a tray, hiding the window minimises it.
     m_sounds = new chat::SoundPlayer([this] { return m_state.MyStatus; },
                                      [this] { return isVisible() && !isMinimized(); },

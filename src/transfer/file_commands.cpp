@@ -11,8 +11,9 @@
 
 namespace quorvelle::transfer {
 
-FileCommands::FileCommands(QWidget* window, shell::MainMenu& menu, chat::ChatSession& session)
-    : QObject(window), m_window(window), m_session(session)
+FileCommands::FileCommands(QWidget* window, shell::MainMenu& menu, chat::ChatSession& session,
+                           std::function<QString()> selectedUser)
+    : QObject(window), m_window(window), m_session(session), m_selectedUser(std::move(selectedUser))
 {
     for (QAction* item : {menu.FilesQueue1, menu.FilesQueue2})
         connect(item, &QAction::triggered, this, &FileCommands::FilesQueue1Click);
@@ -20,7 +21,6 @@ FileCommands::FileCommands(QWidget* window, shell::MainMenu& menu, chat::ChatSes
 
 void FileCommands::SendFile1Click(const QString& selected)
 {
-    m_selected = selected;
     // Not modal to the program: the chat and the transfers go on while it is open.
     auto* dialog = new TOpenSendFileDialog(m_session.net().registry(), selected, m_window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -46,7 +46,8 @@ void FileCommands::FilesQueue1Click()
 {
     shell::ShowSecondaryWindow(m_queueWindow, [this] {
         auto* w = new TFQueueFm(m_session.transfers());
-        connect(w, &TFQueueFm::addFilesRequested, this, [this] { SendFile1Click(m_selected); });
+        connect(w, &TFQueueFm::addFilesRequested, this,
+                [this] { SendFile1Click(m_selectedUser()); });
         connect(w, &TFQueueFm::incomingDirChosen, this,
                 [this](const QString& dir) { m_session.transfers().setIncomingDir(dir); });
         return w;

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <functional>
 
 class QWidget;
 
@@ -25,7 +26,9 @@ class FileCommands : public QObject
     Q_OBJECT
 
 public:
-    FileCommands(QWidget* window, shell::MainMenu& menu, chat::ChatSession& session);
+    // selectedUser: the user selected in the users list now, if any.
+    FileCommands(QWidget* window, shell::MainMenu& menu, chat::ChatSession& session,
+                 std::function<QString()> selectedUser);
 
     // Chooses files for the users, the given one checked; they go into the queue.
     void SendFile1Click(const QString& selected);
@@ -38,7 +41,7 @@ private:
     QWidget* m_window;
     chat::ChatSession& m_session;
     QPointer<TFQueueFm> m_queueWindow;
-    QString m_selected; // the user checked when "Add File to Queue" opens the dialog
+    std::function<QString()> m_selectedUser; // ticked when "Add File to Queue" opens the dialog
 };
 
 } // namespace quorvelle::transfer

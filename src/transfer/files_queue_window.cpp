@@ -8,6 +8,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QLabel>
@@ -180,6 +181,21 @@ TFQueueFm::TFQueueFm(FileTransfers& transfers)
         if (const int row = selectedRow(Direction::Receive); row >= 0)
             QDesktopServices::openUrl(QUrl::fromLocalFile(queue.receiving().entry(row).fileName));
     });
+    // A received row opens its file with Enter or a double click, and offers its
+    // folder on the right button.
+    connect(lvRecvList, &QAbstractItemView::activated, OpenRecvButt, [this] {
+        if (OpenRecvButt->isEnabled())
+            OpenRecvButt->trigger();
+    });
+    auto* openFolder = new QAction(tr("Open Folder"), lvRecvList);
+    openFolder->setObjectName(u"OpenRecvFolder"_s);
+    connect(openFolder, &QAction::triggered, this, [this, &queue] {
+        if (const int row = selectedRow(Direction::Receive); row >= 0)
+            QDesktopServices::openUrl(QUrl::fromLocalFile(
+                QFileInfo(queue.receiving().entry(row).fileName).absolutePath()));
+    });
+    lvRecvList->addActions({OpenRecvButt, openFolder});
+    lvRecvList->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(SendGridButt, &QAction::toggled, lvSendList, &QTableView::setShowGrid);
     connect(RecvGridButt, &QAction::toggled, lvRecvList, &QTableView::setShowGrid);
     connect(EdRecvDir, &QLineEdit::textEdited, this, &TFQueueFm::incomingDirChosen);

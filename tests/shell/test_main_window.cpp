@@ -13,6 +13,7 @@
 #include "shell/window_presence.h"
 #include "transfer/file_transfers.h"
 #include "transfer/files_queue_window.h"
+#include "transfer/send_file_dialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -40,6 +41,7 @@
 #include <QTimer>
 #include <QTreeView>
 #include <QUdpSocket>
+#include <QUrl>
 
 using namespace quorvelle;
 using quorvelle::shell::MainMenu;
@@ -913,6 +915,21 @@ void TestMainWindow::filesGoThroughTheQueue()
     QFile received(m_dir.filePath(u"in%1/"_s.arg(m_port)) + QFileInfo(file).fileName());
     QVERIFY(received.open(QIODevice::ReadOnly));
     QCOMPARE(received.readAll(), bytes);
+    // #Main says both ends, the arrival with a link to the file.
+    const QString name = QFileInfo(file).fileName();
+    QTRY_VERIFY(viewText(u"#Main"_s).contains(u"Sent \"%1\" (80.0 K) to Me"_s.arg(name)));
+    QVERIFY2(
+        viewText(u"#Main"_s)
+            .contains(u"Received \"%1\" (80.0 K) from Me: %2"_s.arg(
+                name, QString::fromLatin1(QUrl::fromLocalFile(received.fileName()).toEncoded()))),
+        qPrintable(viewText(u"#Main"_s)));
+
+    // "Add File to Queue" ticks the user selected in the users list.
+    m_window->form().UsersList->setCurrentIndex(m_window->form().UsersList->model()->index(0, 0));
+    window->findChild<QAction*>(u"AddSendButt"_s)->trigger();
+    QTRY_COMPARE(Shown<transfer::TOpenSendFileDialog>().size(), 1);
+    QCOMPARE(Shown<transfer::TOpenSendFileDialog>().first()->nicks(), QStringList{u"Me"_s});
+    Shown<transfer::TOpenSendFileDialog>().first()->reject();
 
     // Both lists show the rows; the buttons follow the selection.
     QTableView* sent = window->list(transfer::Direction::Send);
