@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Files between the desktop program and headless peers: sent both ways over the
 # file port, received byte for byte into the incoming directories, with "Send OK"
-# and "Receive OK" on both sides. The desktop side sends from its send-file dialog,
+# and "Receive OK" on both sides; a second file of one name arrives beside the
+# first, and #Main says so. The desktop side sends from its send-file dialog,
 # driven with the keyboard under X.
 # Usage: test_transfer.sh PATH/TO/quorvelle PATH/TO/quorvelle-cli
 QUORVELLE=$(realpath "$1")
@@ -45,6 +46,15 @@ lan_expect_re 3 $'^!transfer\tsend\tDesk\t.*empty.txt\t0\tSend OK$' 30
 lan_check "the desktop received the big file whole" cmp -s "$LAN_DIR/files/big.bin" "$DESK_DIR/in/big.bin"
 lan_check "the desktop received the empty file" [ -f "$DESK_DIR/in/empty.txt" ] && [ ! -s "$DESK_DIR/in/empty.txt" ]
 lan_check "no partial files are left" [ -z "$(find "$DESK_DIR/in" -name '.*')" ]
+
+echo "== a file of a name already there arrives beside it"
+mkdir -p "$LAN_DIR/files/other"
+head -c 1000 /dev/urandom >"$LAN_DIR/files/other/big.bin"
+lan_send 3 "send Desk $LAN_DIR/files/other/big.bin"
+lan_expect_re 3 $'^!transfer\tsend\tDesk\t.*big.bin\t1000\tSend OK$' 30
+lan_check "the new one is big (2).bin" cmp -s "$LAN_DIR/files/other/big.bin" "$DESK_DIR/in/big (2).bin"
+lan_check "the old one is unchanged" cmp -s "$LAN_DIR/files/big.bin" "$DESK_DIR/in/big.bin"
+lan_wait_file "$DESK_DIR/logs/#Main.log" -F 'Received "big (2).bin" (1.0 K) from Carl: file://' 10 "#Main log"
 
 echo "== the desktop sends from its dialog, to Bob and then to Carl"
 main=$(lan_run 1 xdotool search --onlyvisible --name '^Quorvelle v\.' | head -1)
