@@ -22,7 +22,8 @@ FileCommands::FileCommands(QWidget* window, shell::MainMenu& menu, chat::ChatSes
 void FileCommands::SendFile1Click(const QString& selected)
 {
     // Not modal to the program: the chat and the transfers go on while it is open.
-    auto* dialog = new TOpenSendFileDialog(m_session.net().registry(), selected, m_window);
+    auto* dialog = new TOpenSendFileDialog(m_session.net().registry(), selected,
+                                           m_session.net().wireText(), m_window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
         m_session.transfers().queue().addFiles(dialog->files(), dialog->nicks());

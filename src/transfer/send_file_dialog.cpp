@@ -1,5 +1,6 @@
 #include "transfer/send_file_dialog.h"
 
+#include "net/wire_text.h"
 #include "presence/status.h"
 #include "presence/users_registry.h"
 
@@ -28,8 +29,9 @@ QString& lastDirectory()
 } // namespace
 
 TOpenSendFileDialog::TOpenSendFileDialog(const presence::UsersRegistry& users,
-                                         const QString& selected, QWidget* parent)
-    : QDialog(parent)
+                                         const QString& selected, const net::WireText& text,
+                                         QWidget* parent)
+    : QDialog(parent), m_text(text)
 {
     setObjectName(u"TOpenSendFileDialog"_s);
     setWindowTitle(u"Select File for Send to Users"_s);
@@ -55,6 +57,13 @@ TOpenSendFileDialog::TOpenSendFileDialog(const presence::UsersRegistry& users,
     panelLayout->setContentsMargins(6, 6, 6, 6);
     panelLayout->addWidget(UsersLabel);
     panelLayout->addWidget(SendUsersList, 1);
+    ArrivingName = new QLabel(panel);
+    ArrivingName->setObjectName(u"ArrivingName"_s);
+    ArrivingName->setWordWrap(true);
+    ArrivingName->setFixedWidth(130);
+    ArrivingName->setTextFormat(Qt::PlainText);
+    ArrivingName->hide();
+    panelLayout->addWidget(ArrivingName);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -79,8 +88,11 @@ TOpenSendFileDialog::TOpenSendFileDialog(const presence::UsersRegistry& users,
     connect(m_chooser, &QFileDialog::rejected, this, &QDialog::reject);
     resize(680, 380);
     // A path can be typed at once.
-    if (auto* name = m_chooser->findChild<QLineEdit*>(u"fileNameEdit"_s))
+    if (auto* name = m_chooser->findChild<QLineEdit*>(u"fileNameEdit"_s)) {
         setFocusProxy(name);
+        // The names typed or chosen, one or several ("a" "b").
+        connect(name, &QLineEdit::textChanged, this, &TOpenSendFileDialog::showArrivingName);
+    }
 }
 
 QStringList TOpenSendFileDialog::nicks() const
@@ -90,6 +102,27 @@ QStringList TOpenSendFileDialog::nicks() const
         if (SendUsersList->item(i)->checkState() == Qt::Checked)
             checked.append(SendUsersList->item(i)->text());
     return checked;
+}
+
+void TOpenSendFileDialog::showArrivingName(const QString& typed)
+{
+    QStringList names = typed.split(u'"', Qt::SkipEmptyParts);
+    names.removeIf([](const QString& part) { return part.trimmed().isEmpty(); });
+    QStringList arriving, lost;
+    for (const QString& name : names) {
+        const QString file = QFileInfo(name).fileName();
+        if (m_text.unmappable(file).isEmpty())
+            continue;
+        lost.append(file);
+        arriving.append(u'"' + m_text.decode(m_text.encode(file)) + u'"');
+    }
+    const QString missing = m_text.unmappable(lost.join(QString()));
+    ArrivingName->setVisible(!arriving.isEmpty());
+    if (arriving.isEmpty())
+        return;
+    ArrivingName->setText(
+        tr("\u26A0 Arrives as %1: the code page %2 cannot carry %3.")
+            .arg(arriving.join(u", "_s), QString::fromLatin1(m_text.codepage()), missing));
 }
 
 } // namespace quorvelle::transfer

@@ -20,6 +20,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -928,8 +929,20 @@ void TestMainWindow::filesGoThroughTheQueue()
     m_window->form().UsersList->setCurrentIndex(m_window->form().UsersList->model()->index(0, 0));
     window->findChild<QAction*>(u"AddSendButt"_s)->trigger();
     QTRY_COMPARE(Shown<transfer::TOpenSendFileDialog>().size(), 1);
-    QCOMPARE(Shown<transfer::TOpenSendFileDialog>().first()->nicks(), QStringList{u"Me"_s});
-    Shown<transfer::TOpenSendFileDialog>().first()->reject();
+    auto* dialog = Shown<transfer::TOpenSendFileDialog>().first();
+    QCOMPARE(dialog->nicks(), QStringList{u"Me"_s});
+    // A name the code page cannot carry shows as it will arrive.
+    QFile accented(m_dir.filePath(u"résumé %1.txt"_s.arg(m_port)));
+    QVERIFY(accented.open(QIODevice::WriteOnly));
+    accented.close();
+    auto* chooser = dialog->findChild<QFileDialog*>();
+    chooser->setDirectory(m_dir.path());
+    chooser->selectFile(accented.fileName());
+    auto* arriving = dialog->findChild<QLabel*>(u"ArrivingName"_s);
+    QTRY_VERIFY(arriving->isVisible());
+    QVERIFY2(arriving->text().contains(u"\"r?sum? %1.txt\""_s.arg(m_port)),
+             qPrintable(arriving->text()));
+    dialog->reject();
 
     // Both lists show the rows; the buttons follow the selection.
     QTableView* sent = window->list(transfer::Direction::Send);
