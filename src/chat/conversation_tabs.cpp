@@ -123,6 +123,13 @@ void ConversationTabs::opened(int index)
     connect(v, &ConversationView::released, this, &ConversationTabs::viewReleased);
     connect(v, &ConversationView::rightClicked, this, &ConversationTabs::viewMenuRequested);
     connect(v, &ConversationView::hovered, this, [this, v] { emit viewHovered(v); });
+    // Files dropped on a private chat go to its partner.
+    v->setAcceptFiles(c.kind == net::ConversationKind::Private);
+    connect(v, &ConversationView::filesDropped, this, [this, v](const QStringList& files) {
+        const int at = m_stack->indexOf(v);
+        if (at >= 0)
+            emit filesDroppedOn(m_conversations.at(at).name, files);
+    });
     m_stack->insertWidget(index, v);
     m_syncing = true;
     m_bar->insertTab(index, shell::ImageList::icon(TabImageFor(c.name, index, c.unread)), c.name);

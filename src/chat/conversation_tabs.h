@@ -61,6 +61,8 @@ public:
     void activateConversation(int) override { emit activationRequested(); }
 
 signals:
+    // Files dropped on a private chat's view: for its partner.
+    void filesDroppedOn(const QString& nick, const QStringList& files);
     void lineWantsAttention();
     void trayHint(const QStringList& lines);
     void activationRequested();

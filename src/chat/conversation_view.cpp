@@ -2,9 +2,11 @@
 
 #include "chat/fix_selection.h"
 #include "chat/markup_renderer.h"
+#include "transfer/dropped_files.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDesktopServices>
+#include <QDropEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -255,6 +257,35 @@ void ConversationView::mouseDoubleClickEvent(QMouseEvent* event)
     QTextCursor cursor = textCursor();
     if (FixSelection(cursor))
         setTextCursor(cursor);
+}
+
+void ConversationView::setAcceptFiles(bool accept)
+{
+    m_acceptFiles = accept;
+    setAcceptDrops(accept);
+    viewport()->setAcceptDrops(accept);
+}
+
+void ConversationView::dragEnterEvent(QDragEnterEvent* event)
+{
+    dragMoveEvent(event); // an enter is a move that starts
+}
+
+void ConversationView::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (m_acceptFiles && !transfer::DroppedFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void ConversationView::dropEvent(QDropEvent* event)
+{
+    const QStringList files = transfer::DroppedFiles(event->mimeData());
+    if (!m_acceptFiles || files.isEmpty())
+        return event->ignore();
+    event->acceptProposedAction();
+    emit filesDropped(files);
 }
 
 } // namespace quorvelle::chat

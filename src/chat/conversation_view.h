@@ -50,18 +50,26 @@ public:
     // Near enough to the end that new lines should scroll into sight.
     bool isAtBottom() const;
 
+    // Files dropped on the view are offered to the owner (a private chat's partner
+    // gets them); off by default.
+    void setAcceptFiles(bool accept);
+
 signals:
     // Any button let go over the text: the owner gives the focus back to the input line.
     void released();
     void rightClicked(const QPoint& globalPos);
     // The pointer moved over the text.
     void hovered();
+    void filesDropped(const QStringList& files);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     // Copies smiles as their texts.
     QMimeData* createMimeDataFromSelection() const override;
 
@@ -76,6 +84,7 @@ private:
 
     KeptLines m_lines;
     // The line of m_lines the document's first block shows.
+    bool m_acceptFiles = false;
     int m_firstLaidOut = 0;
     bool m_olderQueued = false;
 

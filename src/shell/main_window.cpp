@@ -153,7 +153,11 @@ TMainFm::TMainFm(settings::SettingsStore& store, QWidget* parent)
                 m_presence->ShowAsked();
             });
     connect(m_users, &UsersActions::sendFileRequested, m_files,
-            &transfer::FileCommands::SendFile1Click);
+            [this](const QString& nick) { m_files->SendFile1Click(nick); });
+    // Files dropped on a user or on a private chat go to that user.
+    connect(ui.UsersList, &TUsersList::filesDropped, m_files, &transfer::FileCommands::sendDropped);
+    connect(m_tabs, &chat::ConversationTabs::filesDroppedOn, m_files,
+            &transfer::FileCommands::sendDropped);
     connect(m_menu->Channels1, &QAction::triggered, m_channels,
             &chat::ChannelsWindows::Channels1Click);
     connect(m_channels, &chat::ChannelsWindows::channelJoined, presence,

@@ -2,8 +2,10 @@
 
 #include "presence/users_registry.h"
 #include "shell/image_list.h"
+#include "transfer/dropped_files.h"
 
 #include <QApplication>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -106,6 +108,36 @@ TUsersList::TUsersList(QWidget* parent) : QListView(parent)
     // The right button opens the users menu on press; no second menu from the
     // context-menu event, here or in the window behind.
     setContextMenuPolicy(Qt::PreventContextMenu);
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
+    setDropIndicatorShown(false);
+}
+
+void TUsersList::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (transfer::DroppedFiles(event->mimeData()).isEmpty())
+        return event->ignore();
+    event->acceptProposedAction();
+}
+
+void TUsersList::dragMoveEvent(QDragMoveEvent* event)
+{
+    // Only a user takes files, not the empty space below the last one.
+    if (indexAt(event->position().toPoint()).isValid())
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void TUsersList::dropEvent(QDropEvent* event)
+{
+    const QModelIndex at = indexAt(event->position().toPoint());
+    const QStringList files = transfer::DroppedFiles(event->mimeData());
+    if (!at.isValid() || files.isEmpty())
+        return event->ignore();
+    event->acceptProposedAction();
+    setCurrentIndex(at);
+    emit filesDropped(at.data(UsersRegistry::NickRole).toString(), files);
 }
 
 bool TUsersList::EnsureUserSelected()

@@ -63,9 +63,14 @@ signals:
     void popupRequested(const QPoint& globalPos);
     void escapePressed();
     void focusChanged(bool focused);
+    // Files dropped on a user: to be sent to that user.
+    void filesDropped(const QString& nick, const QStringList& files);
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

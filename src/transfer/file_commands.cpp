@@ -1,6 +1,8 @@
 #include "transfer/file_commands.h"
 
 #include "chat/chat_session.h"
+#include "presence/status.h"
+#include "presence/users_registry.h"
 #include "shell/main_menu.h"
 #include "shell/secondary_window.h"
 #include "transfer/files_queue_window.h"
@@ -19,7 +21,7 @@ FileCommands::FileCommands(QWidget* window, shell::MainMenu& menu, chat::ChatSes
         connect(item, &QAction::triggered, this, &FileCommands::FilesQueue1Click);
 }
 
-void FileCommands::SendFile1Click(const QString& selected)
+void FileCommands::SendFile1Click(const QString& selected, const QStringList& files)
 {
     // Not modal to the program: the chat and the transfers go on while it is open.
     auto* dialog = new TOpenSendFileDialog(m_session.net().registry(), selected,
@@ -28,7 +30,18 @@ void FileCommands::SendFile1Click(const QString& selected)
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
         m_session.transfers().queue().addFiles(dialog->files(), dialog->nicks());
     });
+    dialog->chooseFiles(files);
     dialog->open();
+}
+
+void FileCommands::sendDropped(const QString& nick, const QStringList& files)
+{
+    const presence::UsersRegistry& users = m_session.net().registry();
+    const int user = users.FindUser(nick);
+    if (files.isEmpty() || user < 0 || presence::IsOffline(users.status(user)) ||
+        m_session.state().MyStatus == presence::Status::Offline)
+        return;
+    m_session.transfers().queue().addFiles(files, {nick});
 }
 
 bool FileCommands::confirmExit()
@@ -48,7 +61,7 @@ void FileCommands::FilesQueue1Click()
     shell::ShowSecondaryWindow(m_queueWindow, [this] {
         auto* w = new TFQueueFm(m_session.transfers());
         connect(w, &TFQueueFm::addFilesRequested, this,
-                [this] { SendFile1Click(m_selectedUser()); });
+                [this](const QStringList& files) { SendFile1Click(m_selectedUser(), files); });
         connect(w, &TFQueueFm::incomingDirChosen, this,
                 [this](const QString& dir) { m_session.transfers().setIncomingDir(dir); });
         return w;

@@ -31,7 +31,11 @@ public:
                  std::function<QString()> selectedUser);
 
     // Chooses files for the users, the given one checked; they go into the queue.
-    void SendFile1Click(const QString& selected);
+    // Files given (dropped) stand chosen already.
+    void SendFile1Click(const QString& selected, const QStringList& files = {});
+    // Files dropped on a user: into the queue for that user, unless either side is
+    // Offline.
+    void sendDropped(const QString& nick, const QStringList& files);
     void FilesQueue1Click();
     // Before the user's own exit: true when no transfer would be cut off, or the
     // user says to go on anyway.

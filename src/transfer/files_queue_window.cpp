@@ -2,11 +2,13 @@
 
 #include "shell/image_list.h"
 #include "shell/secondary_window.h"
+#include "transfer/dropped_files.h"
 #include "transfer/file_transfers.h"
 #include "transfer/transfer_icons.h"
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -151,7 +153,7 @@ TFQueueFm::TFQueueFm(FileTransfers& transfers)
     RemOkRecvButt->setEnabled(transfers.queue().receiving().hasSucceeded());
 
     FilesQueue& queue = transfers.queue();
-    connect(AddSendButt, &QAction::triggered, this, &TFQueueFm::addFilesRequested);
+    connect(AddSendButt, &QAction::triggered, this, [this] { emit addFilesRequested(); });
     // Remove and Remove All Ok work alike on both lists.
     const struct
     {
@@ -200,6 +202,8 @@ TFQueueFm::TFQueueFm(FileTransfers& transfers)
     connect(RecvGridButt, &QAction::toggled, lvRecvList, &QTableView::setShowGrid);
     connect(EdRecvDir, &QLineEdit::textEdited, this, &TFQueueFm::incomingDirChosen);
     EdRecvDir->installEventFilter(this);
+    lvSendList->viewport()->setAcceptDrops(true);
+    lvSendList->viewport()->installEventFilter(this);
     connect(FilesDirButt, &QAction::triggered, this, &TFQueueFm::FilesDirButtClick);
 
     // The buttons follow the selected row, also when a report changes its state.
@@ -293,6 +297,31 @@ void TFQueueFm::FilesDirButtClick()
 
 bool TFQueueFm::eventFilter(QObject* watched, QEvent* event)
 {
+    // Files dropped on the sending list open the send dialog with them.
+    if (watched == lvSendList->viewport()) {
+        switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto* drag = static_cast<QDragMoveEvent*>(event);
+            if (DroppedFiles(drag->mimeData()).isEmpty())
+                drag->ignore();
+            else
+                drag->acceptProposedAction();
+            return true;
+        }
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(event);
+            const QStringList files = DroppedFiles(drop->mimeData());
+            if (files.isEmpty())
+                return false;
+            drop->acceptProposedAction();
+            emit addFilesRequested(files);
+            return true;
+        }
+        default:
+            break;
+        }
+    }
     if (watched == EdRecvDir && event->type() == QEvent::MouseButtonDblClick &&
         !EdRecvDir->text().isEmpty())
         QDesktopServices::openUrl(QUrl::fromLocalFile(EdRecvDir->text()));

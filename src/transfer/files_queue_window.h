@@ -29,8 +29,9 @@ public:
     }
 
 signals:
-    // "Add File to Queue": the send-file dialog.
-    void addFilesRequested();
+    // "Add File to Queue": the send-file dialog, with the files dropped on the
+    // sending list if any.
+    void addFilesRequested(const QStringList& files = {});
     void incomingDirChosen(const QString& dir);
 
 protected:

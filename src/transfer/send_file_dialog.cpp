@@ -104,6 +104,18 @@ QStringList TOpenSendFileDialog::nicks() const
     return checked;
 }
 
+void TOpenSendFileDialog::chooseFiles(const QStringList& files)
+{
+    if (files.isEmpty())
+        return;
+    m_chooser->setDirectory(QFileInfo(files.first()).absolutePath());
+    QStringList quoted;
+    for (const QString& file : files)
+        quoted.append(u'"' + file + u'"');
+    if (auto* name = m_chooser->findChild<QLineEdit*>(u"fileNameEdit"_s))
+        name->setText(files.size() == 1 ? files.first() : quoted.join(u' '));
+}
+
 void TOpenSendFileDialog::showArrivingName(const QString& typed)
 {
     QStringList names = typed.split(u'"', Qt::SkipEmptyParts);

@@ -28,6 +28,8 @@ public:
                         const net::WireText& text, QWidget* parent = nullptr);
 
     QStringList files() const { return m_files; }
+    // Shows files as chosen (dropped ones), for the user to confirm.
+    void chooseFiles(const QStringList& files);
     // The checked nicks, in list order.
     QStringList nicks() const;
 

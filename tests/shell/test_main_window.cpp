@@ -10,6 +10,7 @@
 #include "net/codec.h"
 #include "shell/main_menu.h"
 #include "shell/main_window.h"
+#include "shell/users_list.h"
 #include "shell/window_presence.h"
 #include "transfer/file_transfers.h"
 #include "transfer/files_queue_window.h"
@@ -28,6 +29,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QNetworkDatagram>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -46,6 +48,7 @@
 
 using namespace quorvelle;
 using quorvelle::shell::MainMenu;
+using quorvelle::shell::TUsersList;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -102,6 +105,26 @@ QString TextBoxText(QWidget* box)
     if (auto* text = qobject_cast<QPlainTextEdit*>(box))
         return text->toPlainText();
     return {};
+}
+
+// Drags files over a widget and drops them, as the window system delivers it;
+// whether the drop was taken.
+bool DropFiles(QWidget* target, const QPoint& at, const QStringList& files)
+{
+    QMimeData mime;
+    QList<QUrl> urls;
+    for (const QString& file : files)
+        urls.append(QUrl::fromLocalFile(file));
+    mime.setUrls(urls);
+    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDragMoveEvent move(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+    if (!move.isAccepted())
+        return false;
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
 }
 
 QList<messages::TMessFm*> MessageWindows()
@@ -957,6 +980,35 @@ void TestMainWindow::filesGoThroughTheQueue()
     removeOk->trigger();
     QCOMPARE(got->model()->rowCount(), 0);
     QVERIFY(!open->isEnabled() && !removeOk->isEnabled());
+
+    // Files dropped on a user, or on a private chat, go to that user; on empty
+    // space or on a channel they do not.
+    transfers.queue().removeSucceeded(transfer::Direction::Send);
+    TUsersList* users = m_window->form().UsersList;
+    const QPoint onMe = users->visualRect(users->model()->index(0, 0)).center();
+    QVERIFY(!DropFiles(users->viewport(), QPoint(5, users->viewport()->height() - 2),
+                       {file.fileName()}));
+    QVERIFY(DropFiles(users->viewport(), onMe, {file.fileName()}));
+    QCOMPARE(transfers.queue().sending().entry(0).nickName, u"Me"_s);
+    QTRY_COMPARE(transfers.queue().sending().cellText(0, 7), u"Send OK"_s);
+    transfers.queue().removeSucceeded(transfer::Direction::Send);
+    QVERIFY(!DropFiles(m_window->tabs().view(0)->viewport(), QPoint(5, 5), {file.fileName()}));
+    m_window->session().OpenForUser(u"Me"_s);
+    const int chat = m_window->session().conversations().TabIndexOf(u"Me"_s);
+    QVERIFY(DropFiles(m_window->tabs().view(chat)->viewport(), QPoint(5, 5), {file.fileName()}));
+    QCOMPARE(transfers.queue().sending().count(), 1);
+    // On the files queue's sending list they open the send dialog with them.
+    QVERIFY(DropFiles(window->list(transfer::Direction::Send)->viewport(), QPoint(5, 5),
+                      {file.fileName()}));
+    QTRY_COMPARE(Shown<transfer::TOpenSendFileDialog>().size(), 1);
+    QCOMPARE(Shown<transfer::TOpenSendFileDialog>()
+                 .first()
+                 ->findChild<QLineEdit*>(u"fileNameEdit"_s)
+                 ->text(),
+             file.fileName());
+    Shown<transfer::TOpenSendFileDialog>().first()->reject();
+    QTRY_COMPARE(Shown<transfer::TOpenSendFileDialog>().size(), 0);
+
     window->close();
 }
 
