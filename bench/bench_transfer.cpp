@@ -345,9 +345,15 @@ bool writeFully(int fd, const char* data, qint64 size)
 // one after the other. Lock-step: the engine's conversation without the engine, a
 // packet of 65 531 bytes at most, then a wait for the 4-byte answer. Both sockets
 // keep the system's defaults, as the engine's do. Timed from the connect to the
-// last byte read.
-PlainRun plainTransfer(qint64 count, bool throughRelay, bool lockStep)
+// last byte read. Lock-step with a source and a target: the blocks are read from the
+// one file and written to the other, as the engine does (the protocol's own limit).
+PlainRun plainTransfer(qint64 count, bool throughRelay, bool lockStep, const QString& source = {},
+                       const QString& target = {})
 {
+    const int in = source.isEmpty() ? -1 : ::open(QFile::encodeName(source).constData(), O_RDONLY);
+    const int out = target.isEmpty() ? -1
+                                     : ::open(QFile::encodeName(target).constData(),
+                                              O_WRONLY | O_CREAT | O_TRUNC, 0600);
     PlainRun run;
     quint16 port = 0;
     const int server = listenLoopback(&port);
@@ -368,6 +374,7 @@ PlainRun plainTransfer(qint64 count, bool throughRelay, bool lockStep)
             while (readFully(fd, reinterpret_cast<char*>(length), 2)) {
                 const int size = length[0] | length[1] << 8;
                 if (!readFully(fd, buffer.data(), size) ||
+                    (out >= 0 && !writeFully(out, buffer.data() + 2, size - 2)) ||
                     !writeFully(fd, answer.constData(), answer.size()))
                     break;
                 got += size - 2;
@@ -386,7 +393,9 @@ PlainRun plainTransfer(qint64 count, bool throughRelay, bool lockStep)
     for (qint64 sent = 0; fd >= 0 && sent < count;) {
         if (lockStep) {
             const qint64 block = qMin<qint64>(MaxBlock, count - sent);
-            PrepareDataPacket(packet, block);
+            char* data = PrepareDataPacket(packet, block);
+            if (in >= 0 && ::read(in, data, std::size_t(block)) != block)
+                break;
             char answer[4];
             if (!writeFully(fd, packet.constData(), packet.size()) || !readFully(fd, answer, 4))
                 break;
@@ -412,6 +421,9 @@ PlainRun plainTransfer(qint64 count, bool throughRelay, bool lockStep)
     if (fd >= 0)
         ::close(fd);
     ::close(server);
+    for (const int file : {in, out})
+        if (file >= 0)
+            ::close(file);
     return run;
 }
 
@@ -638,9 +650,13 @@ int main(int argc, char* argv[])
 
     const PlainRun plain = plainTransfer(size, false, false);
     const PlainRun plainSteps = plainTransfer(size, false, true);
+    const QString plainCopy = dir.filePath(QStringLiteral("plain-copy.bin"));
+    const PlainRun plainFiles = plainTransfer(size, false, true, big, plainCopy);
+    QFile::remove(plainCopy);
     const EngineRun engine = engineTransfer(big, incoming, false);
     printPlain("loopback, plain streamed:", plain);
     printPlain("loopback, plain lock-step:", plainSteps);
+    printPlain("loopback, plain lock-step with the files:", plainFiles);
     printEngine("loopback, engine:", engine);
     const double plainRate = megabytesPerSecond(plain.bytes, plain.seconds);
     const double engineRate = megabytesPerSecond(engine.received, engine.seconds);
@@ -649,6 +665,10 @@ int main(int argc, char* argv[])
                 plainRate > 0 ? engineRate / plainRate : 0.0,
                 plainSteps.bytes > 0
                     ? engineRate / megabytesPerSecond(plainSteps.bytes, plainSteps.seconds)
+                    : 0.0);
+    std::printf("loopback, engine / plain lock-step with the files: %.2f (goal >= 0.90)\n",
+                plainFiles.bytes > 0
+                    ? engineRate / megabytesPerSecond(plainFiles.bytes, plainFiles.seconds)
                     : 0.0);
     std::printf("memory during the engine run: RSS min %.1f MB, max %.1f MB (%d samples)\n",
                 double(engine.rssMin) / 1e6, double(engine.rssMax) / 1e6, engine.rssSamples);
@@ -663,9 +683,12 @@ int main(int argc, char* argv[])
                 relayRoundTripUs(1000));
     const PlainRun plainRelay = plainTransfer(relaySize, true, false);
     const PlainRun plainRelaySteps = plainTransfer(relaySize, true, true);
+    const PlainRun plainRelayFiles = plainTransfer(relaySize, true, true, small, plainCopy);
+    QFile::remove(plainCopy);
     const EngineRun engineRelay = engineTransfer(small, incoming, true);
     printPlain("relay, plain streamed:", plainRelay);
     printPlain("relay, plain lock-step:", plainRelaySteps);
+    printPlain("relay, plain lock-step with the files:", plainRelayFiles);
     printEngine("relay, engine:", engineRelay);
     const double limit = MaxBlock / (2 * double(HoldNs) / 1e9) / 1e6;
     const double relayRate = megabytesPerSecond(engineRelay.received, engineRelay.seconds);
@@ -673,5 +696,9 @@ int main(int argc, char* argv[])
                 "plain lock-step / the same: %.2f\n",
                 limit, relayRate / limit,
                 megabytesPerSecond(plainRelaySteps.bytes, plainRelaySteps.seconds) / limit);
+    std::printf("relay, engine / plain lock-step with the files: %.2f (goal >= 0.90)\n",
+                plainRelayFiles.bytes > 0
+                    ? relayRate / megabytesPerSecond(plainRelayFiles.bytes, plainRelayFiles.seconds)
+                    : 0.0);
     return 0;
 }
