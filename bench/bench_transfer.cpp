@@ -374,7 +374,8 @@ PlainRun plainTransfer(qint64 count, bool throughRelay, bool lockStep, const QSt
             while (readFully(fd, reinterpret_cast<char*>(length), 2)) {
                 const int size = length[0] | length[1] << 8;
                 if (!readFully(fd, buffer.data(), size) ||
-                    (out >= 0 && !writeFully(out, buffer.data() + 2, size - 2)) ||
+                    (out >= 0 &&
+                     ::write(out, buffer.data() + 2, std::size_t(size - 2)) != size - 2) ||
                     !writeFully(fd, answer.constData(), answer.size()))
                     break;
                 got += size - 2;
