@@ -112,6 +112,11 @@ bool TransferWorker::sendPacket(const QByteArray& packet)
         finish(ErrSendPkt);
         return false;
     }
+    // Out now rather than at the next turn of the event loop: one turn less per
+    // block. A failure found here has ended the worker already.
+    m_socket->flush();
+    if (m_ended)
+        return false;
     restartNetTimer();
     return true;
 }
