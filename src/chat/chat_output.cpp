@@ -45,6 +45,7 @@ void ChatOutput::AddChatLine(const net::ChatLine& line)
     if (index < 0)
         return;
     append(index, line.text, line.nick, line.colour, line.withNick, line.withTime, line.markup);
+    m_conversations.lineAppended(index, true);
     if (line.notify)
         m_sinks.sounds->playSoundEvent(net::SoundReceiveChatLine);
     // The user's own lines need no hint: the user has just typed them.
@@ -65,7 +66,6 @@ void ChatOutput::append(int index, const QString& text, const QString& nick, Lin
         m_view->appendLines(index, lines, colour, markup);
     if (logged(index))
         m_logs.AppendLogLine(m_conversations.at(index).name + u".log"_s, lines.join(u"\r\n"_s));
-    m_conversations.lineAppended(index);
 }
 
 void ChatOutput::OpenConversation(const QString& name, bool activate, net::ConversationKind kind)
@@ -87,6 +87,7 @@ void ChatOutput::OpenConversation(const QString& name, bool activate, net::Conve
                m_state.switches.SystemStrings);
         break;
     }
+    m_conversations.lineAppended(index, false); // the welcome marks the tab, counts nothing
     // The first tab becomes current, and announces itself, after its welcome line,
     // so a failed announcement shows below it.
     const bool first = m_conversations.current() < 0;
@@ -99,9 +100,11 @@ void ChatOutput::OpenConversation(const QString& name, bool activate, net::Conve
 void ChatOutput::windowCleared()
 {
     const int index = m_conversations.current();
-    if (index >= 0)
-        append(index, u"Window cleared"_s, m_state.MyNick, LineColour::Welcome, false,
-               m_state.switches.SystemStrings);
+    if (index < 0)
+        return;
+    append(index, u"Window cleared"_s, m_state.MyNick, LineColour::Welcome, false,
+           m_state.switches.SystemStrings);
+    m_conversations.lineAppended(index, false);
 }
 
 } // namespace quorvelle::chat

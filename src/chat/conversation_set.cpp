@@ -86,16 +86,34 @@ void ConversationSet::Prev1Click()
         TabControl1Change(m_current <= 0 ? count() - 1 : m_current - 1);
 }
 
-void ConversationSet::lineAppended(int index)
+void ConversationSet::lineAppended(int index, bool counted)
 {
-    if (index != m_current && index >= 0 && index < count() && !m_items[index].unread)
+    if (index == m_current || index < 0 || index >= count())
+        return;
+    if (!m_items[index].unread)
         setUnread(index, true);
+    if (!counted)
+        return;
+    ++m_items[index].unreadLines;
+    emit unreadCountChanged(index);
+}
+
+int ConversationSet::unreadTotal() const
+{
+    int total = 0;
+    for (const Conversation& c : m_items)
+        total += c.unreadLines;
+    return total;
 }
 
 void ConversationSet::setUnread(int index, bool unread)
 {
     m_items[index].unread = unread;
     emit unreadChanged(index, unread);
+    if (!unread && m_items[index].unreadLines > 0) {
+        m_items[index].unreadLines = 0;
+        emit unreadCountChanged(index);
+    }
 }
 
 } // namespace quorvelle::chat

@@ -21,6 +21,7 @@ struct Conversation
     ConversationKind kind;
     bool pendingJoin = true; // not yet announced to the net
     bool unread = false;
+    int unreadLines = 0; // lines that came while it was not current
 };
 
 class ConversationSet : public QObject
@@ -52,8 +53,11 @@ public:
     void TabControl1Change(int index);
     void Next1Click();
     void Prev1Click();
-    // A line arrived: marks the conversation unread unless it is current.
-    void lineAppended(int index);
+    // A line arrived: marks the conversation unread unless it is current; a counted
+    // one (from the net, not the program's own welcome) adds to its unread lines.
+    void lineAppended(int index, bool counted = true);
+    // Lines that came to conversations while they were not current.
+    int unreadTotal() const;
 
 signals:
     void opened(int index);
@@ -61,6 +65,8 @@ signals:
     void renamed(int index);
     void currentChanged(int index);
     void unreadChanged(int index, bool unread);
+    // A conversation's count of unread lines changed (and so the total).
+    void unreadCountChanged(int index);
 
 private:
     void setUnread(int index, bool unread);

@@ -9,6 +9,8 @@
 
 namespace quorvelle::chat {
 
+using namespace Qt::Literals::StringLiterals;
+
 int TabImageFor(const QString& name, int index, bool unread)
 {
     if (index == 0)
@@ -33,6 +35,8 @@ ConversationTabs::ConversationTabs(ConversationSet& conversations, QTabBar* bar,
             &ConversationTabs::currentChanged);
     connect(&conversations, &ConversationSet::unreadChanged, this,
             [this](int index, bool) { updateIcon(index); });
+    connect(&conversations, &ConversationSet::unreadCountChanged, this,
+            [this](int index) { m_bar->setTabText(index, tabCaption(index)); });
     connect(m_bar, &QTabBar::currentChanged, this, [this](int index) {
         if (!m_syncing && index >= 0 && index != m_conversations.current())
             m_conversations.TabControl1Change(index);
@@ -154,9 +158,15 @@ void ConversationTabs::closed(int index)
         updateIcon(i);
 }
 
+QString ConversationTabs::tabCaption(int index) const
+{
+    const Conversation& c = m_conversations.at(index);
+    return c.unreadLines > 0 ? u"%1 (%2)"_s.arg(c.name).arg(c.unreadLines) : c.name;
+}
+
 void ConversationTabs::renamed(int index)
 {
-    m_bar->setTabText(index, m_conversations.at(index).name);
+    m_bar->setTabText(index, tabCaption(index));
     updateIcon(index);
 }
 

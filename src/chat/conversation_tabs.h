@@ -73,6 +73,8 @@ signals:
     void viewCreated(ConversationView* view);
 
 private:
+    // The name, and how many lines came while it was not current.
+    QString tabCaption(int index) const;
     void opened(int index);
     void closed(int index);
     void renamed(int index);

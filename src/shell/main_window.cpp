@@ -118,6 +118,16 @@ TMainFm::TMainFm(settings::SettingsStore& store, QWidget* parent)
     connect(m_tabs, &chat::ConversationTabs::activationRequested, presence,
             &WindowPresence::PopUpForNewChat);
     connect(m_tabs, &chat::ConversationTabs::trayHint, &presence->tray(), &TrayIcon::showHint);
+    // The window's title and the tray's tool tip count the unread lines of all tabs.
+    connect(&m_session->conversations(), &chat::ConversationSet::unreadCountChanged, this,
+            [this, presence] {
+                const int unread = m_session->conversations().unreadTotal();
+                const QString caption =
+                    unread > 0 ? u"%1 (%2)"_s.arg(settings::WindowCaption()).arg(unread)
+                               : settings::WindowCaption();
+                setWindowTitle(caption);
+                presence->tray().setToolTip(caption);
+            });
     connect(m_tabs, &chat::ConversationTabs::viewReleased, presence,
             &WindowPresence::FocusInputLine);
     connect(m_tabs, &chat::ConversationTabs::viewMenuRequested, presence,

@@ -91,6 +91,11 @@ TrayIcon::TrayIcon(QMenu* menu, const QString& toolTip, QObject* parent)
     setStatus(presence::Status::Normal);
 }
 
+void TrayIcon::setToolTip(const QString& text)
+{
+    m_icon->setToolTip(text);
+}
+
 TrayIcon::~TrayIcon()
 {
     hideHint();

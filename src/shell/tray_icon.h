@@ -28,6 +28,7 @@ public:
     static bool available();
 
     void setStatus(presence::Status status); // SetTrayIcons
+    void setToolTip(const QString& text);
     void show();
     void hide();
     void setFlashing(bool on);

@@ -156,14 +156,18 @@ void TestChatCore::unreadMarks()
     set.OpenConversation(u"#Main"_s, ConversationKind::Main);
     set.TabControl1Change(0);
     set.OpenConversation(u"#Talks"_s, ConversationKind::Channel);
-    set.lineAppended(0); // current: stays read
+    set.lineAppended(1, false); // the welcome marks the tab, counts nothing
+    set.lineAppended(0);        // current: stays read
     set.lineAppended(1);
     set.lineAppended(1);
     QVERIFY(set.at(1).unread);
     QCOMPARE(spy.count(), 1);
+    QCOMPARE(set.at(1).unreadLines, 2);
+    QCOMPARE(set.unreadTotal(), 2);
     set.TabControl1Change(1);
     QVERIFY(!set.at(1).unread);
     QCOMPARE(spy.count(), 2);
+    QCOMPARE(set.unreadTotal(), 0);
 }
 
 void TestChatCore::urls_data()

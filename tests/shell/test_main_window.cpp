@@ -37,6 +37,7 @@
 #include <QRandomGenerator>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -272,6 +273,14 @@ void TestMainWindow::linesFindTheirTabsAndLogs()
     QCOMPARE(viewText(u"a:b"_s), u"Chat with a:b\n<a:b> no log file for me"_s);
     QVERIFY(!viewText(u"#Main"_s).contains(u"not for us"_s));
     QVERIFY(m_window->session().conversations().at(1).unread);
+    // Four lines came to #Talks and one to Bob's chat behind #Main: counted on the
+    // tabs and in the title, until each is viewed.
+    QTabBar* bar = m_window->findChild<QTabBar*>();
+    QCOMPARE(bar->tabText(1), u"#Talks (4)"_s);
+    QVERIFY2(m_window->windowTitle().endsWith(u" (5)"_s), qPrintable(m_window->windowTitle()));
+    m_window->session().conversations().TabControl1Change(1);
+    QCOMPARE(bar->tabText(1), u"#Talks"_s);
+    QVERIFY(m_window->windowTitle().endsWith(u" (1)"_s));
 
     const QByteArray header =
         "\r\n[" + QDate::currentDate().toString(u"dd.MM.yyyy"_s).toLatin1() + "]\r\n";
