@@ -76,9 +76,23 @@ QVariant ArchiveModel::headerData(int section, Qt::Orientation orientation, int 
     return {};
 }
 
-bool ArchiveDirectionFilter::filterAcceptsRow(int row, const QModelIndex&) const
+void ArchiveFilter::setText(const QString& text)
 {
-    return static_cast<const ArchiveModel*>(sourceModel())->record(row).outgoing == m_outgoing;
+    if (text == m_text)
+        return;
+    m_text = text;
+    invalidateFilter();
+}
+
+bool ArchiveFilter::filterAcceptsRow(int row, const QModelIndex&) const
+{
+    const ArchiveRecord& r = static_cast<const ArchiveModel*>(sourceModel())->record(row);
+    if (m_outgoing && r.outgoing != *m_outgoing)
+        return false;
+    const auto holds = [this](const QString& field) {
+        return field.contains(m_text, Qt::CaseInsensitive);
+    };
+    return m_text.isEmpty() || holds(r.text) || holds(r.sender) || holds(r.recipient);
 }
 
 } // namespace quorvelle::messages

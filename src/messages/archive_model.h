@@ -7,6 +7,7 @@
 
 #include <QAbstractTableModel>
 #include <QSortFilterProxyModel>
+#include <optional>
 
 namespace quorvelle::messages {
 
@@ -41,18 +42,24 @@ private:
 };
 
 // The records of one direction.
-class ArchiveDirectionFilter : public QSortFilterProxyModel
+// One tab's view of the archive: all records, or those of one direction, narrowed
+// to those whose text or nicks hold the filter text (any case).
+class ArchiveFilter : public QSortFilterProxyModel
 {
 public:
-    ArchiveDirectionFilter(bool outgoing, QObject* parent)
+    // outgoing: none for every record.
+    ArchiveFilter(std::optional<bool> outgoing, QObject* parent)
         : QSortFilterProxyModel(parent), m_outgoing(outgoing)
     {}
+
+    void setText(const QString& text);
 
 protected:
     bool filterAcceptsRow(int row, const QModelIndex& parent) const override;
 
 private:
-    bool m_outgoing;
+    std::optional<bool> m_outgoing;
+    QString m_text;
 };
 
 } // namespace quorvelle::messages

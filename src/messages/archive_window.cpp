@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QScreen>
 #include <QTabBar>
@@ -58,13 +59,10 @@ TMessArchFm::TMessArchFm()
     for (int i = 0; i < 3; ++i) {
         auto* list = new QTreeView(PageControl1);
         list->setObjectName(QString::fromUtf16(tabs[i].list));
-        if (i == 0) {
-            list->setModel(m_model);
-        } else {
-            auto* filter = new ArchiveDirectionFilter(i == 2, list);
-            filter->setSourceModel(m_model);
-            list->setModel(filter);
-        }
+        auto* filter = new ArchiveFilter(i == 0 ? std::nullopt : std::optional<bool>(i == 2), list);
+        filter->setSourceModel(m_model);
+        list->setModel(filter);
+        m_filters[i] = filter;
         list->setRootIsDecorated(false);
         list->setUniformRowHeights(true); // 100 000 rows lay out at once
         list->setItemsExpandable(false);
@@ -97,14 +95,27 @@ TMessArchFm::TMessArchFm()
     PageControl1->setCornerWidget(ProgressMess, Qt::TopRightCorner);
     ProgressMess->hide(); // shown only while the file is read
 
+    // One filter for the three lists: text or nick.
+    FilterEdit = new QLineEdit(this);
+    FilterEdit->setObjectName(u"FilterEdit"_s);
+    FilterEdit->setPlaceholderText(tr("Filter by text or nick"));
+    FilterEdit->setClearButtonEnabled(true);
+    FilterEdit->installEventFilter(this);
+    connect(FilterEdit, &QLineEdit::textChanged, this, [this](const QString& text) {
+        for (ArchiveFilter* filter : m_filters)
+            filter->setText(text);
+    });
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(FilterEdit);
     layout->addWidget(PageControl1);
 
     m_progressTimer = new QTimer(this);
     m_progressTimer->setInterval(50);
     connect(m_progressTimer, &QTimer::timeout, this, &TMessArchFm::showProgress);
     connect(PageControl1, &QTabWidget::currentChanged, this, &TMessArchFm::PageControl1Change);
+    m_lists[0]->setFocus(); // the keys walk the list; the filter is a click or Tab away
 }
 
 TMessArchFm::~TMessArchFm()
@@ -197,6 +208,12 @@ void TMessArchFm::ViewMessage(QTreeView* list)
 
 bool TMessArchFm::eventFilter(QObject* watched, QEvent* event)
 {
+    // Esc in the filter empties it first; an empty filter lets Esc close the window.
+    if (watched == FilterEdit && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && !FilterEdit->text().isEmpty()) {
+        FilterEdit->clear();
+        return true;
+    }
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {

@@ -11,6 +11,7 @@
 #include <atomic>
 #include <memory>
 
+class QLineEdit;
 class QProgressBar;
 class QTabWidget;
 class QThread;
@@ -18,6 +19,8 @@ class QTimer;
 class QTreeView;
 
 namespace quorvelle::messages {
+
+class ArchiveFilter;
 
 class ArchiveModel;
 
@@ -54,7 +57,9 @@ private:
     void PageControl1Change(int index);
 
     QTabWidget* PageControl1;
-    QTreeView* m_lists[3];                     // ListAll, ListIncom, ListOut
+    QTreeView* m_lists[3]; // ListAll, ListIncom, ListOut
+    ArchiveFilter* m_filters[3];
+    QLineEdit* FilterEdit;
     bool m_scrolled[3] = {true, false, false}; // the tab's Tag: shown once
     QProgressBar* ProgressMess;
     ArchiveModel* m_model;

@@ -831,6 +831,15 @@ void TestMainWindow::archiveListsAndReopens()
         QCOMPARE(archive->list(tab)->model()->rowCount(), rows[tab]);
         QCOMPARE(archive->list(tab)->toolTip(), u"Messages Loaded: %1"_s.arg(rows[tab]));
     }
+    // The filter narrows every tab to the records whose text or nicks hold it.
+    auto* filter = archive->findChild<QLineEdit*>(u"FilterEdit"_s);
+    QTest::keyClicks(filter, u"BOB"_s);
+    const int bobs[] = {2, 1, 1};
+    for (int tab = 0; tab < 3; ++tab)
+        QCOMPARE(archive->list(tab)->model()->rowCount(), bobs[tab]);
+    QTest::keyClick(filter, Qt::Key_Escape); // empties the filter, the window stays
+    QVERIFY(archive->isVisible());
+    QCOMPARE(archive->list(0)->model()->rowCount(), 3);
 
     // Enter on the received record: shown as it came, with its stored stamp.
     archive->pages()->setCurrentIndex(1);
