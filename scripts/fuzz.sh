@@ -14,7 +14,7 @@ cd "$(dirname "$0")/.."
 limit=${1:-10}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(datagram dispatcher archive markup transfer_stream settings)
+[ ${#targets[@]} -gt 0 ] || targets=(datagram dispatcher archive markup transfer_stream settings log_tail)
 case "$limit" in
   -runs=*) budget=("$limit") ;;
   *) budget=(-max_total_time="$limit") ;;

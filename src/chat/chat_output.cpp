@@ -1,6 +1,7 @@
 #include "chat/chat_output.h"
 
 #include "chat/chat_line.h"
+#include "history/log_tail.h"
 #include "settings/session_state.h"
 
 namespace quorvelle::chat {
@@ -73,6 +74,13 @@ void ChatOutput::OpenConversation(const QString& name, bool activate, net::Conve
     if (!m_conversations.OpenConversation(name, kind))
         return;
     const int index = m_conversations.TabIndexOf(name);
+    // What was said here before, from the log, above this session's first line.
+    if (m_view && m_state.switches.ShowHistory && LogWriter::IsLoggableName(name)) {
+        const QStringList past = history::RecentLogLines(m_logs.directory() + name + u".log"_s,
+                                                         m_clock(), m_logs.text());
+        if (!past.isEmpty())
+            m_view->showRecentHistory(index, past);
+    }
     switch (kind) {
     case net::ConversationKind::Main:
         append(index, u"Welcome to "_s + m_caption + u", "_s + m_state.MyNick + u'!', QString(),

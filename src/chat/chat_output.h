@@ -34,6 +34,12 @@ public:
         Q_UNUSED(lines);
         Q_UNUSED(markup);
     }
+    // The newest lines of a conversation's log, shown as the past above its first line.
+    virtual void showRecentHistory(int index, const QStringList& lines)
+    {
+        Q_UNUSED(index);
+        Q_UNUSED(lines);
+    }
     // A conversation opened with activation: show the window first if hidden.
     virtual void activateConversation(int index) { Q_UNUSED(index); }
 };

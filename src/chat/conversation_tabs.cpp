@@ -186,6 +186,21 @@ void ConversationTabs::updateIcon(int index)
     m_bar->setTabIcon(index, shell::ImageList::icon(TabImageFor(c.name, index, c.unread)));
 }
 
+void ConversationTabs::showRecentHistory(int index, const QStringList& lines)
+{
+    ConversationView* v = view(index);
+    if (!v)
+        return;
+    // Dimmed, and set off from what this session brings by a rule.
+    const QPalette& p = v->palette();
+    const QColor dim =
+        QColor::fromRgbF((p.color(QPalette::Text).redF() + p.color(QPalette::Base).redF()) / 2,
+                         (p.color(QPalette::Text).greenF() + p.color(QPalette::Base).greenF()) / 2,
+                         (p.color(QPalette::Text).blueF() + p.color(QPalette::Base).blueF()) / 2);
+    v->appendLines(lines, dim);
+    v->appendLines({QString(24, QChar(0x2500))}, dim, false);
+}
+
 void ConversationTabs::showTrayHint(const QStringList& lines, bool markup)
 {
     QStringList shown;

@@ -58,6 +58,7 @@ public:
                      bool markup) override;
     // The hint reads as the view shows the line: codes rendered in the current mode.
     void showTrayHint(const QStringList& lines, bool markup) override;
+    void showRecentHistory(int index, const QStringList& lines) override;
     void activateConversation(int) override { emit activationRequested(); }
 
 signals:

@@ -135,6 +135,7 @@ QUORVELLE_KEY(Settings, UpdateOnTime);
 QUORVELLE_KEY(Settings, UpdateOnPopup);
 QUORVELLE_KEY(Settings, StyleCodes);
 QUORVELLE_KEY(Settings, ShowSmiles);
+QUORVELLE_KEY(Settings, ShowHistory);
 QUORVELLE_KEY(Settings, HotKey);
 QUORVELLE_KEY(Settings, TabsStyle);
 QUORVELLE_KEY(Settings, ActiveChanel);

@@ -9,7 +9,7 @@ namespace {
 using S = Switches;
 using L = QLatin1StringView;
 
-const std::array<SwitchDef, 30> table{{
+const std::array<SwitchDef, 31> table{{
     {&S::JLNet, key::JLNet, true, L("JLNet"), L("Join/Leave Network")},
     {&S::JLChan, key::JLChan, true, L("JLChan"), L("Join/Leave Chanel")},
     {&S::JLChat, key::JLChat, true, L("JLChat"), L("Join/Leave Private Chat")},
@@ -32,6 +32,7 @@ const std::array<SwitchDef, 30> table{{
     {&S::MemInfo, key::MemInfo, true, L("MemInfo"), L("Memory")},
     {&S::ProgInfo, key::ProgInfo, true, L("ProgInfo"), L("Active Program")},
     {&S::ShowSmiles, key::ShowSmiles, true, L("miShowSmiles"), L("Show Smiles")},
+    {&S::ShowHistory, key::ShowHistory, true, L("miShowHistory"), L("Show Recent History")},
     {&S::SaveState, key::SaveState, true, L("SaveState"), L("Save State")},
     {&S::SaveSize, key::SaveSize, true, L("SaveSize"), L("Save Size")},
     {&S::SavePos, key::SavePos, true, L("SavePos"), L("Save Position")},

@@ -40,6 +40,7 @@ struct Switches
     bool ProgInfo = true;
     // "Window Settings".
     bool ShowSmiles = true;
+    bool ShowHistory = true; // a conversation opens with the newest lines of its log
     bool SaveState = true;
     bool SaveSize = true;
     bool SavePos = true;

@@ -76,7 +76,7 @@ MainMenu::MainMenu(QWidget* window, settings::Switches& switchState)
                   radio(codes, codesGroup, "SCodeEn", u"Enabled"_s, 1),
                   radio(codes, codesGroup, "SCodeEnSt", u"Enabled and Hided"_s, 2),
                   radio(codes, codesGroup, "SCodeEnStrip", u"Enabled and Stripped"_s, 3)};
-    switches(windowSettings, {&S::ShowSmiles});
+    switches(windowSettings, {&S::ShowSmiles, &S::ShowHistory});
     switches(windowSettings->addMenu(u"Save"_s), {&S::SaveState, &S::SaveSize, &S::SavePos});
     QMenu* defaults = windowSettings->addMenu(u"Defaults"_s);
     DefaultState1 = command(defaults, "DefaultState1", u"Default View"_s);

@@ -144,6 +144,7 @@ private slots:
     void cleanup();
     void startupAnnouncesAndRestoresTabs();
     void linesFindTheirTabsAndLogs();
+    void recentHistoryOpensAConversation();
     void tabsCloseAndCycle();
     void exitTakesLeaveOnceAndSavesOnce();
     void manyPrivateChatsDoNotFreeze();
@@ -292,6 +293,29 @@ void TestMainWindow::linesFindTheirTabsAndLogs()
     QCOMPARE(logFile(u"#Other.log"_s), QByteArray("<missing>"));
     QCOMPARE(logFile(u"a:b.log"_s), QByteArray("<missing>"));
     QVERIFY(logFile(u"#Main.log"_s).startsWith(header + "Welcome to Quorvelle v."));
+}
+
+// A conversation that opens shows the newest lines of its log, dimmed, above a
+// rule; they are not written to the log again. The switch turns it off.
+void TestMainWindow::recentHistoryOpensAConversation()
+{
+    QDir().mkpath(m_dir.filePath(u"logs%1"_s.arg(m_port)));
+    const QByteArray today = QDate::currentDate().toString(u"dd.MM.yyyy"_s).toLatin1();
+    const QByteArray past = "\r\n[" + today + "]\r\nChat with Bob\r\n<Bob> earlier\r\n";
+    for (const char* nick : {"Bob", "Carl"}) {
+        QFile log(m_dir.filePath(u"logs%1/%2.log"_s.arg(m_port).arg(QLatin1StringView(nick))));
+        QVERIFY(log.open(QIODevice::WriteOnly) && log.write(past) == past.size());
+    }
+    feed("/@Bob/0");
+    feed("/@Carl/0");
+    feed("/#Bob//#Me/psst");
+    const QString rule(24, QChar(0x2500));
+    QCOMPARE(viewText(u"Bob"_s),
+             u"Chat with Bob\n<Bob> earlier\n"_s + rule + u"\nChat with Bob\n<Bob> psst"_s);
+    QCOMPARE(logFile(u"Bob.log"_s).count("earlier"), 1);
+    m_window->state().switches.ShowHistory = false;
+    feed("/#Carl//#Me/hi");
+    QCOMPARE(viewText(u"Carl"_s), u"Chat with Carl\n<Carl> hi"_s);
 }
 
 void TestMainWindow::tabsCloseAndCycle()

@@ -1,0 +1,99 @@
+#include "history/log_tail.h"
+
+#include <QBuffer>
+#include <QTest>
+
+using namespace quorvelle;
+using namespace quorvelle::history;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QDate Today(2026, 12, 7);
+const QDateTime Now(Today, QTime(10, 0));
+
+QByteArray Session(const QDate& date)
+{
+    return "\r\n[" + date.toString(u"dd.MM.yyyy"_s).toLatin1() + "]\r\n";
+}
+
+} // namespace
+
+class TestLogTail : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void newestLines_data();
+    void newestLines();
+    void aHundredMegabytesCostLikeASmallLog();
+
+private:
+    net::WireText m_text{"windows-1251"};
+};
+
+// What a conversation shows of its log when it opens: the newest lines within the
+// last day, at most the limit, headers left out, in the log's code page.
+void TestLogTail::newestLines_data()
+{
+    QTest::addColumn<QByteArray>("log");
+    QTest::addColumn<QDateTime>("lastWritten");
+    QTest::addColumn<QStringList>("lines");
+    const QDateTime nineToday(Today, QTime(9, 0));
+    QTest::newRow("empty") << QByteArray() << nineToday << QStringList();
+    QTest::newRow("no final line end")
+        << Session(Today) + "[08:00] <Bob> one\r\n[08:01] <Bob> two" << nineToday
+        << QStringList{u"[08:00] <Bob> one"_s, u"[08:01] <Bob> two"_s};
+    QTest::newRow("code page") << Session(Today) + "<Bob> \xcf\xf0\xe8\xe2\xe5\xf2\r\n"
+                               << nineToday << QStringList{u"<Bob> Привет"_s};
+    QTest::newRow("older than a day")
+        << Session(Today.addDays(-1)) + "[09:00] <Bob> too old\r\n[23:00] <Bob> last night\r\n" +
+               Session(Today) + "[08:00] <Bob> morning\r\n"
+        << nineToday << QStringList{u"[23:00] <Bob> last night"_s, u"[08:00] <Bob> morning"_s};
+    QTest::newRow("across midnight without a header")
+        << Session(Today.addDays(-2)) + "[12:00] <Bob> two days ago\r\n" +
+               Session(Today.addDays(-1)) +
+               "[09:00] <Bob> a day and an hour ago\r\n"
+               "[23:50] <Bob> before midnight\r\n[00:10] <Bob> after midnight\r\n"
+        << QDateTime(Today, QTime(0, 10))
+        << QStringList{u"[23:50] <Bob> before midnight"_s, u"[00:10] <Bob> after midnight"_s};
+    QByteArray many = Session(Today);
+    QStringList newest;
+    for (int i = 0; i < 60; ++i) {
+        const QByteArray line =
+            "[08:" + QByteArray::number(10 + i / 2) + "] <Bob> " + QByteArray::number(i);
+        many += line + "\r\n";
+        if (i >= 10)
+            newest.append(QString::fromLatin1(line));
+    }
+    QTest::newRow("at most fifty") << many << nineToday << newest;
+    // Whatever the bytes, lines come out as text (one CR of a line end dropped).
+    QTest::newRow("binary") << QByteArray("\0\xff\r\r\n\n[\n]\0", 10) << nineToday
+                            << QStringList{QStringView(u"\0я\r", 3).toString(), u"["_s,
+                                           QStringView(u"]\0", 2).toString()};
+}
+
+void TestLogTail::newestLines()
+{
+    QFETCH(QByteArray, log);
+    QFETCH(QDateTime, lastWritten);
+    QBuffer buffer(&log);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    QTEST(RecentLogLines(buffer, lastWritten, Now, m_text), "lines");
+}
+
+// Only the end of a big log is read: a line too old, a megabyte up, ends it.
+void TestLogTail::aHundredMegabytesCostLikeASmallLog()
+{
+    QByteArray log = Session(Today.addDays(-30));
+    log.append(QByteArray(100 * 1024 * 1024, 'x'));
+    log += "\r\n" + Session(Today) + "[09:00] <Bob> newest\r\n";
+    QBuffer buffer(&log);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    QCOMPARE(RecentLogLines(buffer, QDateTime(Today, QTime(9, 0)), Now, m_text),
+             QStringList{u"[09:00] <Bob> newest"_s});
+    QVERIFY(buffer.pos() > log.size() - 2 * 1024 * 1024); // read from the end only
+}
+
+QTEST_GUILESS_MAIN(TestLogTail)
+#include "test_log_tail.moc"
