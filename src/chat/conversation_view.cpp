@@ -259,6 +259,57 @@ void ConversationView::mouseDoubleClickEvent(QMouseEvent* event)
         setTextCursor(cursor);
 }
 
+int ConversationView::findLine(const QString& text, int from, bool backwards,
+                               Qt::CaseSensitivity cs) const
+{
+    const int count = lineCount();
+    if (text.isEmpty() || count == 0)
+        return -1;
+    int line = from < 0 ? (backwards ? count : -1) : from;
+    for (int step = 0; step < count; ++step) {
+        line = backwards ? (line - 1 + count) % count : (line + 1) % count;
+        if (m_lines.at(line).text.contains(text, cs))
+            return line;
+    }
+    return -1;
+}
+
+void ConversationView::showFound(int line, const QString& text, Qt::CaseSensitivity cs)
+{
+    if (line < 0 || line >= lineCount())
+        return;
+    m_follow = false;
+    while (line < m_firstLaidOut)
+        layOutOlder(); // as scrolling up does, a batch at a time
+    const QTextDocument::FindFlags flags =
+        cs == Qt::CaseSensitive ? QTextDocument::FindCaseSensitively : QTextDocument::FindFlags();
+    // Every match in the document, and the found one selected.
+    QList<QTextEdit::ExtraSelection> marks;
+    QTextCharFormat mark;
+    mark.setBackground(QColor(255, 230, 90));
+    mark.setForeground(Qt::black);
+    for (QTextCursor c = document()->find(text, 0, flags); !c.isNull();
+         c = document()->find(text, c, flags))
+        marks.append({c, mark});
+    setExtraSelections(marks);
+    const QTextBlock block = document()->findBlockByNumber(line - m_firstLaidOut);
+    QTextCursor found = document()->find(text, block.position(), flags);
+    if (found.isNull() || found.block() != block) {
+        found = QTextCursor(block); // the match hides in a colour code or a smile
+        found.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    }
+    setTextCursor(found);
+    ensureCursorVisible();
+}
+
+void ConversationView::clearFound()
+{
+    setExtraSelections({});
+    QTextCursor c = textCursor();
+    c.clearSelection();
+    setTextCursor(c);
+}
+
 void ConversationView::setAcceptFiles(bool accept)
 {
     m_acceptFiles = accept;

@@ -50,6 +50,15 @@ public:
     // Near enough to the end that new lines should scroll into sight.
     bool isAtBottom() const;
 
+    // Finding: every kept line is searched, laid out or waiting. The next line after
+    // `from` (before it when backwards) holding the text, wrapping round; -1 for none.
+    // from -1 starts at the newest line going back, at the oldest going forward.
+    int findLine(const QString& text, int from, bool backwards, Qt::CaseSensitivity cs) const;
+    // Lays a found line out if it waits, scrolls to it, selects the match there and
+    // marks every match in sight.
+    void showFound(int line, const QString& text, Qt::CaseSensitivity cs);
+    void clearFound();
+
     // Files dropped on the view are offered to the owner (a private chat's partner
     // gets them); off by default.
     void setAcceptFiles(bool accept);
@@ -83,8 +92,8 @@ private:
     void layOutOlder();
 
     KeptLines m_lines;
-    // The line of m_lines the document's first block shows.
     bool m_acceptFiles = false;
+    // The line of m_lines the document's first block shows.
     int m_firstLaidOut = 0;
     bool m_olderQueued = false;
 

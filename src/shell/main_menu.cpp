@@ -109,6 +109,7 @@ MainMenu::MainMenu(QWidget* window, settings::Switches& switchState)
     Close1 = command(m_tabMenu, "Close1", u"Close"_s, keys("Ctrl+F4"));
     Next1 = command(m_tabMenu, "Next1", u"Next"_s, keys("Ctrl+Tab"));
     Prev1 = command(m_tabMenu, "Prev1", u"Previous"_s, keys("Ctrl+Shift+Tab"));
+    Find1 = command(m_tabMenu, "Find1", tr("Find..."), keys("Ctrl+Shift+F"));
     m_tabMenu->addAction(Channels1);
     QMenu* style = m_tabMenu->addMenu(u"Tabs Style"_s);
     auto* styleGroup = new QActionGroup(this);

@@ -71,6 +71,7 @@ public:
     QAction* Close1;
     QAction* Next1;
     QAction* Prev1;
+    QAction* Find1;                    // the find bar
     std::array<QAction*, 3> tabsStyle; // Tabs1, Buttons1, FlatButtons1
     // Works anywhere in the window.
     QAction* ClearChat;

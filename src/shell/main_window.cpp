@@ -6,6 +6,7 @@
 #include "chat/chat_session.h"
 #include "chat/conversation_tabs.h"
 #include "chat/edit_menus.h"
+#include "chat/find_bar.h"
 #include "chat/fix_selection.h"
 #include "chat/input_line.h"
 #include "chat/sound_player.h"
@@ -66,6 +67,10 @@ TMainFm::TMainFm(settings::SettingsStore& store, QWidget* parent)
     m_users = new UsersActions(ui.UsersList, ui.UsersBox, ui.SpeedButton1, *m_menu, *m_session,
                                *m_input, this);
     m_presence = new WindowPresence(this, ui.reEdit, *m_menu, *m_session);
+    auto* findBar = new chat::FindBar(*m_tabs, ui.TabArea);
+    ui.tabAreaLayout->addWidget(findBar);
+    connect(m_menu->Find1, &QAction::triggered, findBar, &chat::FindBar::open);
+    connect(findBar, &chat::FindBar::closed, m_presence, &WindowPresence::FocusInputLine);
     m_layout = new WindowLayout(this, ui, *m_menu, *m_tabs, m_state.switches);
     m_configuration = new ConfigurationCommands(this, *m_menu, *m_session);
     m_messages = new messages::MessageWindows(

@@ -45,6 +45,7 @@ private slots:
     void markupAndSmiles_data();
     void markupAndSmiles();
     void oldestLinesLeaveAFullView();
+    void findsLinesNotLaidOut();
     void scrolling_data();
     void scrolling();
     void mouse();
@@ -148,6 +149,27 @@ void TestConversationView::markupAndSmiles()
     view.selectAll();
     view.copy();
     QCOMPARE(QGuiApplication::clipboard()->text(), copied + u"\n<b>&amp;</b>"_s);
+}
+
+// Finding searches every kept line: one that waits in the store is laid out,
+// selected and brought into sight; searching wraps round in both directions.
+void TestConversationView::findsLinesNotLaidOut()
+{
+    ConversationView view;
+    QStringList lines;
+    for (int i = 0; i < ConversationView::MaxLines; ++i)
+        lines << u"line %1 end"_s.arg(i);
+    view.appendLines(lines, Qt::black);
+    QVERIFY(ShowSmall(view));
+    const QString wanted = u"LINE 123 END"_s;
+    QCOMPARE(view.findLine(wanted, -1, true, Qt::CaseSensitive), -1);
+    const int line = view.findLine(wanted, -1, true, Qt::CaseInsensitive);
+    QCOMPARE(line, 123);
+    QCOMPARE(view.findLine(wanted, line, true, Qt::CaseInsensitive), 123); // wraps to itself
+    QCOMPARE(view.findLine(u"end"_s, 0, true, Qt::CaseInsensitive), lines.size() - 1);
+    view.showFound(line, wanted, Qt::CaseInsensitive);
+    QCOMPARE(view.textCursor().selectedText(), u"line 123 end"_s);
+    QVERIFY(view.viewport()->rect().contains(view.cursorRect().center()));
 }
 
 // The view keeps MaxLines lines, of which only the newest are laid out while it

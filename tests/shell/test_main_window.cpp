@@ -500,6 +500,8 @@ void TestMainWindow::menuKeysWorkFromEveryBox_data()
     row("Ctrl+F: Offline", ctrl(Qt::Key_F), u"packet:/_Me/3"_s);
     row("Ctrl+H: hot key", ctrl(Qt::Key_H), u"dialog:Hot Key for Popup"_s);
     row("Ctrl+U: connection", ctrl(Qt::Key_U), u"window:TConnFm"_s);
+    row("Ctrl+Shift+F: find", QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_F),
+        u"bar:FindBar"_s);
 }
 
 void TestMainWindow::menuKeysWorkFromEveryBox()
@@ -548,6 +550,13 @@ void TestMainWindow::menuKeysWorkFromEveryBox()
             m_window->session().conversations().CloseConversation(what);
         } else if (kind == u"dialog") {
             QTRY_COMPARE(dialogTitle, what);
+        } else if (kind == u"bar") {
+            // Opens with the keyboard in its text; Esc closes it and gives the keyboard
+            // back to the input line.
+            auto* bar = m_window->findChild<QWidget*>(what);
+            QVERIFY(bar->isVisible() && bar->focusWidget()->hasFocus());
+            QTest::keyClick(bar->focusWidget(), Qt::Key_Escape);
+            QVERIFY(!bar->isVisible() && ui.reEdit->hasFocus());
         }
         QCOMPARE(ui.reEdit->toPlainText(), kind == u"line" ? what : typed);
         if (target != ui.reEdit && target != ui.UsersList)
