@@ -65,7 +65,8 @@ QStringList RecentLogLines(QIODevice& log, const QDateTime& lastWritten, const Q
         // Every line but the first is whole; the first is whole only at the file's start.
         qsizetype lineEnd = chunk.size();
         while (!done) {
-            const qsizetype newline = chunk.lastIndexOf('\n', lineEnd - 1);
+            // (A "from" of -1 would mean the chunk's end to lastIndexOf.)
+            const qsizetype newline = lineEnd > 0 ? chunk.lastIndexOf('\n', lineEnd - 1) : -1;
             if (newline < 0 && end > floor) {
                 carry = chunk.first(lineEnd);
                 break;

@@ -67,6 +67,8 @@ void TestLogTail::newestLines_data()
             newest.append(QString::fromLatin1(line));
     }
     QTest::newRow("at most fifty") << many << nineToday << newest;
+    QTest::newRow("line break first") << QByteArray("\n" + Session(Today) + "[09:00] x")
+                                      << nineToday << QStringList{u"[09:00] x"_s};
     // Whatever the bytes, lines come out as text (one CR of a line end dropped).
     QTest::newRow("binary") << QByteArray("\0\xff\r\r\n\n[\n]\0", 10) << nineToday
                             << QStringList{QStringView(u"\0я\r", 3).toString(), u"["_s,
