@@ -1,11 +1,17 @@
+#include "history/log_search.h"
 #include "history/log_tail.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace quorvelle;
 using namespace quorvelle::history;
 using namespace Qt::Literals::StringLiterals;
+
+Q_DECLARE_METATYPE(quorvelle::history::SearchQuery)
 
 namespace {
 
@@ -19,7 +25,7 @@ QByteArray Session(const QDate& date)
 
 } // namespace
 
-class TestLogTail : public QObject
+class TestHistory : public QObject
 {
     Q_OBJECT
 
@@ -27,6 +33,8 @@ private slots:
     void newestLines_data();
     void newestLines();
     void aHundredMegabytesCostLikeASmallLog();
+    void searchFindsEveryLog_data();
+    void searchFindsEveryLog();
 
 private:
     net::WireText m_text{"windows-1251"};
@@ -34,7 +42,7 @@ private:
 
 // What a conversation shows of its log when it opens: the newest lines within the
 // last day, at most the limit, headers left out, in the log's code page.
-void TestLogTail::newestLines_data()
+void TestHistory::newestLines_data()
 {
     QTest::addColumn<QByteArray>("log");
     QTest::addColumn<QDateTime>("lastWritten");
@@ -75,7 +83,7 @@ void TestLogTail::newestLines_data()
                                            QStringView(u"]\0", 2).toString()};
 }
 
-void TestLogTail::newestLines()
+void TestHistory::newestLines()
 {
     QFETCH(QByteArray, log);
     QFETCH(QDateTime, lastWritten);
@@ -85,7 +93,7 @@ void TestLogTail::newestLines()
 }
 
 // Only the end of a big log is read: a line too old, a megabyte up, ends it.
-void TestLogTail::aHundredMegabytesCostLikeASmallLog()
+void TestHistory::aHundredMegabytesCostLikeASmallLog()
 {
     QByteArray log = Session(Today.addDays(-30));
     log.append(QByteArray(100 * 1024 * 1024, 'x'));
@@ -97,5 +105,62 @@ void TestLogTail::aHundredMegabytesCostLikeASmallLog()
     QVERIFY(buffer.pos() > log.size() - 2 * 1024 * 1024); // read from the end only
 }
 
-QTEST_GUILESS_MAIN(TestLogTail)
-#include "test_log_tail.moc"
+// One query over the logs and the archive: each hit with where and when it was
+// said, in the code page, narrowed by the filters; a damaged log gives what
+// precedes the damage.
+void TestHistory::searchFindsEveryLog_data()
+{
+    QTest::addColumn<SearchQuery>("query");
+    QTest::addColumn<QStringList>("expected"); // conversation|date|time|nick|line|number
+    const auto q = [](const QString& text) { return SearchQuery{text}; };
+    const QString talks = u"#Talks|06.12.2026|09:00|Bob|[09:00] <Bob> hello all|2"_s;
+    const QString bob = u"Bob|07.12.2026|08:00|Bob|[08:00] <Bob> hello you|2"_s;
+    const QString message = u"Messages|07.12.2026|10:11:12|Bob|hello by message|0"_s;
+    const QString ann = u"#Talks|07.12.2026||Ann|<Ann> Привет|5"_s;
+    QTest::newRow("everywhere, any case") << q(u"HELLO"_s) << QStringList{talks, bob, message};
+    QTest::newRow("code page, any case") << q(u"ПРИВЕТ"_s) << QStringList{ann};
+    SearchQuery one = q(u"hello"_s);
+    one.conversation = u"#Talks"_s;
+    QTest::newRow("one conversation") << one << QStringList{talks};
+    SearchQuery today = q(u"hello"_s);
+    today.from = Today;
+    QTest::newRow("from today") << today << QStringList{bob, message};
+    SearchQuery nick = q(u"<"_s);
+    nick.nick = u"ann"_s;
+    QTest::newRow("one nick") << nick << QStringList{ann};
+    SearchQuery exact = q(u"Hello"_s);
+    exact.cs = Qt::CaseSensitive;
+    QTest::newRow("match case") << exact << QStringList();
+    QTest::newRow("before the damage")
+        << q(u"intact"_s) << QStringList{u"Damaged||||intact line|0"_s};
+}
+
+void TestHistory::searchFindsEveryLog()
+{
+    QFETCH(SearchQuery, query);
+    QFETCH(QStringList, expected);
+    QTemporaryDir dir;
+    const auto write = [&](const char* name, const QByteArray& bytes) {
+        QFile f(dir.filePath(QString::fromUtf8(name)));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+    };
+    write("#Talks.log", Session(Today.addDays(-1)) + "[09:00] <Bob> hello all\r\n" +
+                            Session(Today) + "<Ann> \xcf\xf0\xe8\xe2\xe5\xf2\r\n");
+    write("Bob.log", Session(Today) + "[08:00] <Bob> hello you\r\n");
+    write("Messages.log",
+          "*<*\r\n07.12.2026 10:11:12\r\nBob\r\nMe\r\nhello by message\r\n\r\n\r\n");
+    write("Damaged.log", QByteArray("intact line\r\n\0\xff\xfe\x01binary", 23));
+    QStringList hits;
+    QVERIFY(SearchLogs(dir.path(), query, m_text, [&](const SearchHit& h) {
+        hits << QStringList{h.conversation, h.date.toString(u"dd.MM.yyyy"_s), h.time, h.nick,
+                            h.line,         QString::number(h.lineNumber)}
+                    .join(u'|');
+        return true;
+    }));
+    hits.sort();
+    expected.sort();
+    QCOMPARE(hits, expected);
+}
+
+QTEST_GUILESS_MAIN(TestHistory)
+#include "test_history.moc"

@@ -1,0 +1,229 @@
+#include "history/log_search.h"
+
+#include "messages/message_archive.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace quorvelle::history {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString ArchiveFile = u"Messages.log"_s;
+const QString ArchiveName = u"Messages"_s;
+
+// A byte-wise lower case of the code page, so that a case-blind search runs over
+// bytes as fast as a plain one: each byte to the byte of its lower-case letter.
+std::array<char, 256> FoldTable(const net::WireText& text)
+{
+    std::array<char, 256> fold{};
+    for (int b = 0; b < 256; ++b) {
+        fold[size_t(b)] = char(b);
+        const QByteArray byte(1, char(b));
+        const QString c = text.decode(byte);
+        if (c.size() != 1)
+            continue;
+        const QByteArray lower = text.encode(c.toLower());
+        if (lower.size() == 1 && text.decode(lower) == c.toLower())
+            fold[size_t(b)] = lower[0];
+    }
+    return fold;
+}
+
+QByteArray Folded(QByteArrayView bytes, const std::array<char, 256>& fold)
+{
+    QByteArray out(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        out[i] = fold[quint8(bytes[i])];
+    return out;
+}
+
+// "[dd.MM.yyyy]" alone on its line: a session's first line.
+QDate SessionDate(QByteArrayView line)
+{
+    if (line.size() != 12 || line.front() != '[' || line.back() != ']')
+        return {};
+    return QDate::fromString(QString::fromLatin1(line.sliced(1, 10)), u"dd.MM.yyyy"_s);
+}
+
+// "[HH:mm] " or "[HH:mm:ss] " at the start, then "<Nick> " for a user's line.
+void TakeApart(const QString& line, SearchHit& hit)
+{
+    qsizetype at = 0;
+    if (line.startsWith(u'[')) {
+        const qsizetype close = line.indexOf(u"] "_s);
+        if (close == 6 || close == 9) {
+            hit.time = line.sliced(1, close - 1);
+            at = close + 2;
+        }
+    }
+    if (line.size() > at && line.at(at) == u'<') {
+        const qsizetype close = line.indexOf(u"> "_s, at);
+        if (close > at)
+            hit.nick = line.sliced(at + 1, close - at - 1);
+    }
+}
+
+bool InDays(const QDate& date, const SearchQuery& q)
+{
+    return (!q.from.isValid() || (date.isValid() && date >= q.from)) &&
+           (!q.to.isValid() || (date.isValid() && date <= q.to));
+}
+
+bool Stopped(const std::atomic<bool>* stop)
+{
+    return stop && stop->load(std::memory_order_relaxed);
+}
+
+// One conversation log. Returns false when the search was stopped.
+bool SearchLog(const QString& path, const QString& conversation, const SearchQuery& q,
+               const net::WireText& text, const QByteArray& needle,
+               const std::array<char, 256>* fold,
+               const std::function<bool(const SearchHit&)>& found, const std::atomic<bool>* stop)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray bytes = file.readAll();
+    const QByteArray haystack = fold ? Folded(bytes, *fold) : QByteArray();
+    const QByteArrayView searched = fold ? QByteArrayView(haystack) : QByteArrayView(bytes);
+    // Session headers are found as the matches are: each date holds until the next.
+    QDate date;
+    qsizetype headerScan = 0;
+    qint64 lineNumber = 0;
+    qsizetype lineCounted = 0;
+    for (qsizetype at = searched.indexOf(needle); at >= 0;) {
+        if (Stopped(stop))
+            return false;
+        const qsizetype lineStart = at == 0 ? 0 : searched.lastIndexOf('\n', at - 1) + 1;
+        qsizetype lineEnd = searched.indexOf('\n', at);
+        if (lineEnd < 0)
+            lineEnd = searched.size();
+        for (qsizetype h = bytes.indexOf("\n[", headerScan); h >= 0 && h < lineStart;
+             h = bytes.indexOf("\n[", h + 1)) {
+            qsizetype end = bytes.indexOf('\n', h + 1);
+            QByteArrayView header =
+                QByteArrayView(bytes).sliced(h + 1, (end < 0 ? bytes.size() : end) - h - 1);
+            if (header.endsWith('\r'))
+                header.chop(1);
+            if (const QDate d = SessionDate(header); d.isValid())
+                date = d;
+            headerScan = h + 1;
+        }
+        lineNumber +=
+            QByteArrayView(bytes).sliced(lineCounted, lineStart - lineCounted).count('\n');
+        lineCounted = lineStart;
+        QByteArrayView raw = QByteArrayView(bytes).sliced(lineStart, lineEnd - lineStart);
+        if (raw.endsWith('\r'))
+            raw.chop(1);
+        if (SessionDate(raw).isValid()) { // a match in a session's date is no line
+            at = lineEnd < searched.size() ? searched.indexOf(needle, lineEnd + 1) : -1;
+            continue;
+        }
+        SearchHit hit{conversation, path, date, {}, {}, text.decode(raw), lineNumber};
+        TakeApart(hit.line, hit);
+        if ((q.nick.isEmpty() || hit.nick.compare(q.nick, Qt::CaseInsensitive) == 0) &&
+            InDays(date, q) && !found(hit))
+            return false;
+        at = lineEnd < searched.size() ? searched.indexOf(needle, lineEnd + 1) : -1;
+    }
+    return true;
+}
+
+bool SearchArchive(const QString& path, const SearchQuery& q, const net::WireText& text,
+                   const std::function<bool(const SearchHit&)>& found,
+                   const std::atomic<bool>* stop)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return true;
+    const QList<messages::ArchiveRecord> records = messages::ReadArchive(
+        file.readAll(), text, [stop](qsizetype, qsizetype) { return !Stopped(stop); });
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        if (Stopped(stop))
+            return false;
+        const messages::ArchiveRecord& r = records[i];
+        const bool matches = r.text.contains(q.text, q.cs) || r.sender.contains(q.text, q.cs) ||
+                             r.recipient.contains(q.text, q.cs);
+        const QString nick = r.outgoing ? r.recipient : r.sender;
+        const QDate date = QDate::fromString(r.dateTime.left(10), u"dd.MM.yyyy"_s);
+        if (!matches || !InDays(date, q) ||
+            (!q.nick.isEmpty() && r.sender.compare(q.nick, Qt::CaseInsensitive) != 0 &&
+             r.recipient.compare(q.nick, Qt::CaseInsensitive) != 0))
+            continue;
+        const SearchHit hit{ArchiveName, path,
+                            date,        r.dateTime.mid(11),
+                            nick,        QString(r.text).replace(u"\r\n"_s, u" "_s).trimmed(),
+                            qint64(i)};
+        if (!found(hit))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QString ConversationOfLog(const QString& fileName)
+{
+    return fileName == ArchiveFile ? ArchiveName : fileName.chopped(4);
+}
+
+bool SearchLogs(const QString& directory, const SearchQuery& query, const net::WireText& text,
+                const std::function<bool(const SearchHit&)>& found,
+                const std::function<void(qint64 done, qint64 total)>& progress,
+                const std::atomic<bool>* stop)
+{
+    if (query.text.isEmpty())
+        return true;
+    // Oldest first, so that what was said last is found last.
+    const QFileInfoList logs =
+        QDir(directory).entryInfoList({u"*.log"_s}, QDir::Files, QDir::Time | QDir::Reversed);
+    qint64 total = 0, done = 0;
+    for (const QFileInfo& log : logs)
+        total += log.size();
+    // Bytes of the code page; a case-blind search runs over folded bytes.
+    const bool blind = query.cs == Qt::CaseInsensitive;
+    const std::array<char, 256> fold = FoldTable(text);
+    const QByteArray encoded = text.encode(blind ? query.text.toLower() : query.text);
+    const QByteArray needle = blind ? Folded(encoded, fold) : encoded;
+    for (const QFileInfo& log : logs) {
+        const QString conversation = ConversationOfLog(log.fileName());
+        if (!query.conversation.isEmpty() && conversation != query.conversation)
+            continue;
+        const bool whole = log.fileName() == ArchiveFile
+                               ? SearchArchive(log.filePath(), query, text, found, stop)
+                               : SearchLog(log.filePath(), conversation, query, text, needle,
+                                           blind ? &fold : nullptr, found, stop);
+        if (!whole)
+            return false;
+        done += log.size();
+        if (progress)
+            progress(done, total);
+    }
+    return true;
+}
+
+QStringList LogLinesAround(const QString& file, qint64 lineNumber, int context,
+                           const net::WireText& text)
+{
+    QFile log(file);
+    if (!log.open(QIODevice::ReadOnly))
+        return {};
+    QStringList lines;
+    qint64 number = 0;
+    while (!log.atEnd()) {
+        QByteArray line = log.readLine();
+        if (number >= lineNumber - context && number <= lineNumber + context) {
+            while (line.endsWith('\n') || line.endsWith('\r'))
+                line.chop(1);
+            lines.append(text.decode(line));
+        }
+        if (++number > lineNumber + context)
+            break;
+    }
+    return lines;
+}
+
+} // namespace quorvelle::history
