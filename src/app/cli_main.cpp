@@ -85,8 +85,8 @@ int main(int argc, char* argv[])
         "conversation<TAB>line, and reads commands from standard input: say CONV TEXT, "
         "join #CHANNEL, private NICK, switch CONV, leave CONV, nick NEW, status 0-3, "
         "subject TEXT, beep NICK, info NICK, message NICK TEXT, mass TEXT, send NICK PATH, "
-        "refresh, "
-        "users, tabs, channels, quit."_s);
+        "refresh, users, tabs, channels, history TEXT (searches the logs and the "
+        "archive), quit."_s);
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption nickOption(u"nick"_s, u"Nick name (default: host name)."_s, u"name"_s);

@@ -1,5 +1,6 @@
 #include "cli/headless_peer.h"
 
+#include "history/log_search.h"
 #include "messages/message_send.h"
 #include "messages/raw_text.h"
 
@@ -130,6 +131,22 @@ bool HeadlessPeer::execute(const QString& command)
         for (int i = 0; i < registry.count(); ++i)
             fields.append(registry.itemText(i));
         print(fields);
+    } else if (verb == u"history") {
+        // Every log and the archive; one line a hit, then how many.
+        history::SearchQuery query;
+        query.text = arg;
+        int hits = 0;
+        // A peer without a logs directory (no --use-settings) has no history.
+        if (!m_session.logs().directory().isEmpty())
+            history::SearchLogs(m_session.logs().directory(), query, m_session.net().wireText(),
+                                [&](const history::SearchHit& h) {
+                                    ++hits;
+                                    print({u"!history"_s, h.conversation,
+                                           h.date.toString(u"dd.MM.yyyy"_s), h.time, h.nick,
+                                           h.line});
+                                    return true;
+                                });
+        print({u"!history"_s, QString::number(hits) + u" found"_s});
     } else if (verb == u"tabs") {
         print(QStringList{u"!tabs"_s} + conversations.names());
     } else if (verb == u"channels") {
