@@ -54,6 +54,7 @@ MainMenu::MainMenu(QWidget* window, settings::Switches& switchState)
     switches(logging, {&S::LogMain, &S::LogOther, &S::LogPriv, &S::LogMess});
     logging->addSeparator();
     Messages1 = command(logging, "Messages1", u"Messages Archive..."_s);
+    Search1 = command(logging, "Search1", tr("Search History..."));
     LogsDirectory1 = command(logging, "LogsDirectory1", u"Logs Directory..."_s);
 
     QMenu* config = p->addMenu(u"Configuration"_s);

@@ -43,6 +43,7 @@ public:
     QAction* Hide1;
     std::array<QAction*, 4> status; // Normal1, DNDDonotdistrub1, AwayFarfromchat1, OffLine1
     QAction* Messages1;
+    QAction* Search1; // every log and the archive
     QAction* LogsDirectory1;
     QAction* Connection1;
     QAction* SoundEvents1;

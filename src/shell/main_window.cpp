@@ -12,6 +12,7 @@
 #include "chat/sound_player.h"
 #include "chat/sound_window.h"
 #include "chat/tab_commands.h"
+#include "history/search_window.h"
 #include "messages/message_windows.h"
 #include "messages/user_info_window.h"
 #include "settings/app_paths.h"
@@ -177,6 +178,16 @@ TMainFm::TMainFm(settings::SettingsStore& store, QWidget* parent)
             &chat::ChannelsWindows::Channels1Click);
     connect(m_channels, &chat::ChannelsWindows::channelJoined, presence,
             &WindowPresence::PopUpForNewChat);
+    connect(m_menu->Search1, &QAction::triggered, this,
+            [this, window = QPointer<history::TSearchFm>()]() mutable {
+                ShowSecondaryWindow(window, [this] {
+                    auto* w = new history::TSearchFm(m_session->logs().directory(),
+                                                     m_session->net().wireText());
+                    connect(w, &history::TSearchFm::messageRequested, m_messages,
+                            &messages::MessageWindows::openArchivedNumber);
+                    return w;
+                });
+            });
     connect(m_menu->SoundEvents1, &QAction::triggered, this,
             [this, editMenus, window = QPointer<chat::TSoundFm>()]() mutable {
                 ShowSecondaryWindow(window, [&] {

@@ -4,6 +4,7 @@
 #include "chat/edit_menus.h"
 #include "chat/markup.h"
 #include "chat/text_box.h"
+#include "history/search_window.h"
 #include "messages/archive_window.h"
 #include "messages/message_window.h"
 #include "messages/message_windows.h"
@@ -164,6 +165,7 @@ private slots:
     void aFloodOfMessagesOpensFewWindows();
     void informationWindows();
     void archiveListsAndReopens();
+    void searchHistory();
     void channelsWindow();
     void filesGoThroughTheQueue();
 
@@ -901,6 +903,43 @@ void TestMainWindow::archiveListsAndReopens()
 
     QTest::keyClick(all, Qt::Key_Escape);
     QTRY_VERIFY(!archive->isVisible());
+}
+
+// "Search History...": results stream in from every log and the archive; Enter shows
+// a line among its neighbours, a message in a message window.
+void TestMainWindow::searchHistory()
+{
+    const QString logs = m_dir.filePath(u"logs%1/"_s.arg(m_port));
+    QDir().mkpath(logs);
+    const auto write = [&](const QString& name, const QByteArray& bytes) {
+        QFile f(logs + name);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+    };
+    write(u"#Talks.log"_s,
+          "\r\n[01.02.2026]\r\n<Bob> before\r\n<Bob> the needle\r\n<Ann> after\r\n");
+    write(u"Messages.log"_s, "*<*\r\n01.02.2026 10:11:12\r\nBob\r\nMe\r\nneedle mail\r\n\r\n\r\n");
+    m_window->menu().Search1->trigger();
+    QTRY_COMPARE(Shown<history::TSearchFm>().size(), 1);
+    history::TSearchFm* w = Shown<history::TSearchFm>().first();
+    QTest::keyClicks(w->query(), u"NEEDLE"_s);
+    QTest::keyClick(w->query(), Qt::Key_Return);
+    QTRY_VERIFY(!w->searching());
+    QTreeView* results = w->results();
+    QCOMPARE(results->model()->rowCount(), 2);
+    const int talks = results->model()->index(0, 0).data().toString() == u"#Talks" ? 0 : 1;
+    QCOMPARE(results->model()->index(talks, 4).data().toString(), u"<Bob> the needle"_s);
+    results->setCurrentIndex(results->model()->index(talks, 0));
+    QTest::keyClick(results, Qt::Key_Return);
+    QTRY_VERIFY(w->findChild<QPlainTextEdit*>());
+    auto* context = w->findChild<QPlainTextEdit*>();
+    QVERIFY(context->toPlainText().contains(u"<Bob> before\n<Bob> the needle\n<Ann> after"_s));
+    QCOMPARE(context->textCursor().selectedText(), u"<Bob> the needle"_s);
+    results->setCurrentIndex(results->model()->index(1 - talks, 0));
+    QTest::keyClick(results, Qt::Key_Return);
+    QTRY_COMPARE(MessageWindows().size(), 1);
+    QCOMPARE(MessageWindows().first()->windowTitle(), u"<- Bob"_s);
+    MessageWindows().first()->close();
+    w->close();
 }
 
 void TestMainWindow::channelsWindow()
