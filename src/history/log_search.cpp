@@ -4,6 +4,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
+#include <cstring>
+#include <functional>
 
 namespace quorvelle::history {
 
@@ -40,6 +43,40 @@ QByteArray Folded(QByteArrayView bytes, const std::array<char, 256>& fold)
     return out;
 }
 
+// Folds a block; eight bytes at a time while they are ASCII, whose letters every
+// code page here folds alike (checked once against the table).
+void FoldInto(QByteArrayView bytes, const std::array<char, 256>& fold, QByteArray& out)
+{
+    static const bool asciiAlike = [&] {
+        for (int b = 0; b < 128; ++b)
+            if (fold[size_t(b)] != char(b >= 'A' && b <= 'Z' ? b | 0x20 : b))
+                return false;
+        return true;
+    }();
+    out.resize(bytes.size());
+    const char* in = bytes.data();
+    char* to = out.data();
+    qsizetype i = 0;
+    if (asciiAlike) {
+        constexpr quint64 Ones = 0x0101010101010101ull, High = 0x8080808080808080ull;
+        for (; i + 8 <= bytes.size(); i += 8) {
+            quint64 w;
+            std::memcpy(&w, in + i, 8);
+            if (w & High) {
+                for (int k = 0; k < 8; ++k)
+                    to[i + k] = fold[quint8(in[i + k])];
+                continue;
+            }
+            // The high bit of each byte from 'A' up to 'Z': that byte gets 0x20.
+            const quint64 upper = ((w + Ones * (128 - 'A')) ^ (w + Ones * (128 - 'Z' - 1))) & High;
+            w |= upper >> 2;
+            std::memcpy(to + i, &w, 8);
+        }
+    }
+    for (; i < bytes.size(); ++i)
+        to[i] = fold[quint8(in[i])];
+}
+
 // "[dd.MM.yyyy]" alone on its line: a session's first line.
 QDate SessionDate(QByteArrayView line)
 {
@@ -66,6 +103,24 @@ void TakeApart(const QString& line, SearchHit& hit)
     }
 }
 
+// The needle in the haystack from `from` on; the C library's search where there is
+// one (it reads many bytes at a time), else a Horspool search.
+qsizetype Find(QByteArrayView haystack, QByteArrayView needle, qsizetype from)
+{
+    if (from > haystack.size() || needle.isEmpty())
+        return -1;
+#if defined(__GLIBC__)
+    const void* at = memmem(haystack.data() + from, size_t(haystack.size() - from), needle.data(),
+                            size_t(needle.size()));
+    return at ? static_cast<const char*>(at) - haystack.data() : -1;
+#else
+    const auto begin = haystack.begin() + from;
+    const auto at = std::search(begin, haystack.end(),
+                                std::boyer_moore_horspool_searcher(needle.begin(), needle.end()));
+    return at == haystack.end() ? -1 : at - haystack.begin();
+#endif
+}
+
 bool InDays(const QDate& date, const SearchQuery& q)
 {
     return (!q.from.isValid() || (date.isValid() && date >= q.from)) &&
@@ -86,48 +141,80 @@ bool SearchLog(const QString& path, const QString& conversation, const SearchQue
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return true;
-    const QByteArray bytes = file.readAll();
-    const QByteArray haystack = fold ? Folded(bytes, *fold) : QByteArray();
-    const QByteArrayView searched = fold ? QByteArrayView(haystack) : QByteArrayView(bytes);
-    // Session headers are found as the matches are: each date holds until the next.
+    // Mapped where the system lets us: no copy of a big log.
+    QByteArray read;
+    QByteArrayView bytes;
+    if (const uchar* mapped = file.size() > 0 ? file.map(0, file.size()) : nullptr) {
+        bytes = QByteArrayView(reinterpret_cast<const char*>(mapped), file.size());
+    } else {
+        read = file.readAll();
+        bytes = read;
+    }
+    // Session headers follow an empty line ("\r\n[dd.MM.yyyy]"); each date holds
+    // until the next. They are looked for only up to each match.
     QDate date;
     qsizetype headerScan = 0;
-    qint64 lineNumber = 0;
-    qsizetype lineCounted = 0;
-    for (qsizetype at = searched.indexOf(needle); at >= 0;) {
-        if (Stopped(stop))
-            return false;
-        const qsizetype lineStart = at == 0 ? 0 : searched.lastIndexOf('\n', at - 1) + 1;
-        qsizetype lineEnd = searched.indexOf('\n', at);
-        if (lineEnd < 0)
-            lineEnd = searched.size();
-        for (qsizetype h = bytes.indexOf("\n[", headerScan); h >= 0 && h < lineStart;
-             h = bytes.indexOf("\n[", h + 1)) {
-            qsizetype end = bytes.indexOf('\n', h + 1);
-            QByteArrayView header =
-                QByteArrayView(bytes).sliced(h + 1, (end < 0 ? bytes.size() : end) - h - 1);
+    const auto takeHeaders = [&](qsizetype upTo) {
+        while (headerScan < upTo) {
+            // h: the line end just before a date line that follows an empty line.
+            const bool atStart = headerScan == 0 && bytes.startsWith("\r\n[");
+            qsizetype h = atStart ? 1 : Find(bytes, "\n\r\n[", headerScan);
+            if (h >= 0 && !atStart)
+                h += 2;
+            if (h < 0 || h >= upTo) {
+                headerScan = upTo;
+                return;
+            }
+            const qsizetype end = bytes.indexOf('\n', h + 1);
+            QByteArrayView header = bytes.sliced(h + 1, (end < 0 ? bytes.size() : end) - h - 1);
             if (header.endsWith('\r'))
                 header.chop(1);
             if (const QDate d = SessionDate(header); d.isValid())
                 date = d;
             headerScan = h + 1;
         }
-        lineNumber +=
-            QByteArrayView(bytes).sliced(lineCounted, lineStart - lineCounted).count('\n');
-        lineCounted = lineStart;
-        QByteArrayView raw = QByteArrayView(bytes).sliced(lineStart, lineEnd - lineStart);
-        if (raw.endsWith('\r'))
-            raw.chop(1);
-        if (SessionDate(raw).isValid()) { // a match in a session's date is no line
-            at = lineEnd < searched.size() ? searched.indexOf(needle, lineEnd + 1) : -1;
-            continue;
-        }
-        SearchHit hit{conversation, path, date, {}, {}, text.decode(raw), lineNumber};
-        TakeApart(hit.line, hit);
-        if ((q.nick.isEmpty() || hit.nick.compare(q.nick, Qt::CaseInsensitive) == 0) &&
-            InDays(date, q) && !found(hit))
+    };
+    qint64 lineNumber = 0;
+    qsizetype lineCounted = 0;
+    // Searched a block at a time (folded first for a case-blind search), so the
+    // first results come while the rest of the file waits.
+    constexpr qsizetype Block = 1024 * 1024;
+    QByteArray folded;
+    for (qsizetype blockStart = 0; blockStart < bytes.size();) {
+        if (Stopped(stop))
             return false;
-        at = lineEnd < searched.size() ? searched.indexOf(needle, lineEnd + 1) : -1;
+        qsizetype blockEnd = qMin(bytes.size(), blockStart + Block);
+        if (blockEnd < bytes.size()) { // whole lines only
+            const qsizetype newline = bytes.indexOf('\n', blockEnd);
+            blockEnd = newline < 0 ? bytes.size() : newline + 1;
+        }
+        const QByteArrayView block = bytes.sliced(blockStart, blockEnd - blockStart);
+        if (fold)
+            FoldInto(block, *fold, folded);
+        const QByteArrayView searched = fold ? QByteArrayView(folded) : block;
+        for (qsizetype at = Find(searched, needle, 0); at >= 0;) {
+            const qsizetype lineStart =
+                blockStart + (at == 0 ? 0 : searched.lastIndexOf('\n', at - 1) + 1);
+            qsizetype lineEnd = bytes.indexOf('\n', blockStart + at);
+            if (lineEnd < 0)
+                lineEnd = bytes.size();
+            takeHeaders(lineStart);
+            lineNumber += std::count(bytes.begin() + lineCounted, bytes.begin() + lineStart, '\n');
+            lineCounted = lineStart;
+            QByteArrayView raw = bytes.sliced(lineStart, lineEnd - lineStart);
+            if (raw.endsWith('\r'))
+                raw.chop(1);
+            const qsizetype next = lineEnd + 1 - blockStart;
+            at = next < searched.size() ? Find(searched, needle, next) : -1;
+            if (SessionDate(raw).isValid()) // a match in a session's date is no line
+                continue;
+            SearchHit hit{conversation, path, date, {}, {}, text.decode(raw), lineNumber};
+            TakeApart(hit.line, hit);
+            if ((q.nick.isEmpty() || hit.nick.compare(q.nick, Qt::CaseInsensitive) == 0) &&
+                InDays(date, q) && !found(hit))
+                return false;
+        }
+        blockStart = blockEnd;
     }
     return true;
 }
