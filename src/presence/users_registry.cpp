@@ -21,6 +21,7 @@ struct UsersRegistry::User
     QString nick;
     QCollatorSortKey key;                          // of text, computed once
     std::array<quint16, SignatureRingSize> ring{}; // newest first
+    int ringCount = 0; // signatures seen yet: a new user's ring starts empty
     quint32 address = 0;
 };
 
@@ -194,12 +195,14 @@ int UsersRegistry::RenameUser(const QString& oldNick, const QString& newNick, QS
     if (row < 0)
         return -1;
     const auto ring = m_items[size_t(row)]->ring;
+    const int ringCount = m_items[size_t(row)]->ringCount;
     const quint32 userAddress = UserAddress(oldNick, myNick);
     RemoveUser(oldNick);
     const int newRow = AddUser(newNick, status, userAddress);
     // Also when newNick was already listed: its ring takes the moved one, as peers
     // expect the duplicate filter to follow the rename.
     m_items[size_t(newRow)]->ring = ring;
+    m_items[size_t(newRow)]->ringCount = ringCount;
     return newRow;
 }
 
@@ -212,11 +215,14 @@ UsersRegistry::Signature UsersRegistry::CheckSignature(int index, quint16 signat
 {
     if (index < 0 || index >= count())
         return Signature::Duplicate;
-    auto& ring = m_items[size_t(index)]->ring;
-    if (std::find(ring.begin(), ring.end(), signature) != ring.end())
+    User& user = *m_items[size_t(index)];
+    auto& ring = user.ring;
+    if (std::find(ring.begin(), ring.begin() + user.ringCount, signature) !=
+        ring.begin() + user.ringCount)
         return Signature::Duplicate;
     std::copy_backward(ring.begin(), ring.end() - 1, ring.end());
     ring[0] = signature;
+    user.ringCount = std::min(user.ringCount + 1, SignatureRingSize);
     return Signature::New;
 }
 

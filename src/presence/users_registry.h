@@ -53,7 +53,7 @@ public:
 
     // Index of the user with exactly this nick (case-sensitive), or -1.
     int FindUser(const QString& nick) const;
-    // Adds the user if absent (ring all zero); else only refreshes its address.
+    // Adds the user if absent (no signature seen yet); else only refreshes its address.
     int AddUser(const QString& nick, QStringView status, quint32 address);
     void RemoveUser(const QString& nick);
     // Moves a user to a new nick and status, keeping ring and address (the own

@@ -154,7 +154,8 @@ private slots:
         QTest::newRow("last ten are duplicates") << 0 << ten + ten << u"NNNNNNNNNNDDDDDDDDDD"_s;
         QTest::newRow("eleventh newest is new again")
             << 0 << ten + QList{11, 1, 2, 1} << u"NNNNNNNNNNNNND"_s;
-        QTest::newRow("fresh ring holds zeros") << 0 << QList{0, 5, 0} << u"DND"_s;
+        // A new user's ring starts empty: a first signature of 0 is no repeat.
+        QTest::newRow("fresh ring is empty") << 0 << QList{0, 5, 0} << u"NND"_s;
         // Each ring stays with its user when the rows below move.
         QTest::newRow("after a middle insert") << 2 << QList{-1, 300, 100} << u"DN"_s;
         QTest::newRow("index out of range") << 2 << QList{5, 6} << u"DD"_s;
