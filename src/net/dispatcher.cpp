@@ -30,15 +30,28 @@ void Dispatcher::DispatchDatagram(const QByteArray& datagram, quint32 source)
     const ReceivedPacket p(decoded->packet, m_text);
 
     int index = m_registry.FindUser(p.nick());
-    if (index < 0) {
-        if (p.command() != '@' && p.command() != '!' && p.command() != '?')
+    const bool admitted = index < 0;
+    if (admitted) {
+        if (p.command() != '@' && p.command() != '!' && p.command() != '?') {
+            // Not listed (yet): held while the sender is asked who it is.
+            const qint64 now = m_clock().toMSecsSinceEpoch();
+            if (!p.nick().isEmpty() && m_held.hold(p.nick(), source, datagram, now))
+                m_link.SendToAddress(m_packets.WhoIsThere(m_state.MyNick, m_state.MyStatus),
+                                     source);
             return;
+        }
         index = m_registry.AddUser(p.nick(), p.tail(), source);
     }
     if (m_registry.CheckSignature(index, decoded->signature) ==
         presence::UsersRegistry::Signature::Duplicate)
         return;
     handle(p, source);
+    // Listed now: what it sent before comes in the order it came, each once (the
+    // duplicate filter sees it like any other datagram).
+    if (admitted && m_registry.FindUser(p.nick()) >= 0)
+        for (const HeldDatagrams::Held& held :
+             m_held.release(p.nick(), m_clock().toMSecsSinceEpoch()))
+            DispatchDatagram(held.datagram, held.source);
 }
 
 void Dispatcher::systemLine(const QString& conversation, const QString& text, LineColour colour,

@@ -4,6 +4,7 @@
 // repeats, and carries out the command. The program hears its own broadcasts, so
 // this is also where its own lines, nick and subject take effect.
 
+#include "net/held_datagrams.h"
 #include "net/sinks.h"
 
 #include <QByteArray>
@@ -50,6 +51,7 @@ private:
     presence::UsersRegistry& m_registry;
     settings::SessionState& m_state;
     PacketLink& m_link;
+    HeldDatagrams m_held;
     const Packets& m_packets;
     const WireText& m_text;
     OutgoingActions& m_actions;

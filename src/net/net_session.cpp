@@ -44,6 +44,11 @@ void NetSession::SendToUser(const QByteArray& packet, const QString& nick)
     m_transport.SendTo(packet, m_registry.UserAddress(nick, m_state.MyNick));
 }
 
+void NetSession::SendToAddress(const QByteArray& packet, quint32 address)
+{
+    m_transport.SendTo(packet, address);
+}
+
 void NetSession::socketError(const QString& text)
 {
     if (m_state.switches.SysErrors && m_sinks.conversations)

@@ -47,6 +47,7 @@ public:
 private:
     void SendBroadcast(const QByteArray& packet) override;
     void SendToUser(const QByteArray& packet, const QString& nick) override;
+    void SendToAddress(const QByteArray& packet, quint32 address) override;
     void socketError(const QString& text);
 
     settings::SessionState& m_state;

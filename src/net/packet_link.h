@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QtGlobal>
 
 namespace quorvelle::net {
 
@@ -13,6 +14,12 @@ public:
     virtual ~PacketLink() = default;
     virtual void SendBroadcast(const QByteArray& packet) = 0;
     virtual void SendToUser(const QByteArray& packet, const QString& nick) = 0;
+    // To one address, for a sender that is not listed yet.
+    virtual void SendToAddress(const QByteArray& packet, quint32 address)
+    {
+        Q_UNUSED(packet);
+        Q_UNUSED(address);
+    }
 };
 
 } // namespace quorvelle::net

@@ -34,6 +34,11 @@ public:
     {
         sent.append({packet, nick, false});
     }
+    // Recorded as "@" and the address in hex.
+    void SendToAddress(const QByteArray& packet, quint32 address) override
+    {
+        sent.append({packet, QLatin1Char('@') + QString::number(address, 16), false});
+    }
     QList<SentPacket> sent;
 };
 

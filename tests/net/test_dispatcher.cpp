@@ -39,7 +39,9 @@ struct Peer
                                         [this] { return foreground; },
                                         [] { return u"1.2.3.4"_s; }}};
     Sinks sinks = surface.sinks();
-    Dispatcher dispatcher{registry, state, link, packets, text, actions, sinks, [] { return Now; }};
+    QDateTime now = Now;
+    Dispatcher dispatcher{registry, state,   link,  packets,
+                          text,     actions, sinks, [this] { return now; }};
 
     Peer()
     {
@@ -191,14 +193,18 @@ void TestDispatcher::switches()
 void TestDispatcher::admissionDuplicatesAndExit()
 {
     Peer peer;
-    // A chat line from a stranger is dropped, well formed or not.
+    // Lines from a stranger wait while its address is asked who it is (once).
     peer.receive("/#Bob//##Main/hi");
+    peer.receive("/#Bob//##Main/there");
     QVERIFY(peer.surface.lines.isEmpty());
     QCOMPARE(peer.registry.count(), 0);
+    QCOMPARE(peer.link.texts(), QStringList{u"@a00000b|/?Me/0"_s});
 
-    // "!" admits with the source address; "@" from a known nick refreshes it.
+    // "!" admits with the source address, and what waited is shown, in order, once;
+    // "@" from a known nick refreshes the address.
     peer.receive("/!Bob/2", 0x0A000001);
     QCOMPARE(peer.registry.address(peer.registry.FindUser(u"Bob"_s)), quint32(0x0A000001));
+    QCOMPARE(peer.lineTexts(), (QStringList{u"#Main|Bob|hi|11"_s, u"#Main|Bob|there|11"_s}));
     peer.receive("/@Bob/0", 0x0A000002);
     QCOMPARE(peer.registry.address(peer.registry.FindUser(u"Bob"_s)), quint32(0x0A000002));
     QCOMPARE(peer.registry.status(peer.registry.FindUser(u"Bob"_s)), u'2');
@@ -213,11 +219,30 @@ void TestDispatcher::admissionDuplicatesAndExit()
     peer.receive("/#Bob//##Main/hi");
     QCOMPARE(peer.surface.lines.size(), 2);
 
-    // After "$" the nick is a stranger again.
+    // After "$" the nick is a stranger again: asked once per 2 s however much it
+    // sends, and what it sent is gone after 5 s without an answer.
     peer.receive("/$Bob/");
     peer.surface.lines.clear();
-    peer.receive("/#Bob//##Main/again");
-    QVERIFY(peer.surface.lines.isEmpty());
+    peer.link.sent.clear();
+    peer.now = Now.addSecs(3);
+    for (int i = 0; i < 10; ++i)
+        peer.receive("/#Bob//##Main/again " + QByteArray::number(i));
+    peer.now = Now.addMSecs(5500);
+    peer.receive("/#Bob//##Main/later");
+    QCOMPARE(peer.link.sent.size(), 2);
+    peer.now = Now.addSecs(9);
+    peer.receive("/@Bob/0");
+    QCOMPARE(peer.lineTexts(),
+             (QStringList{u"#Main|Bob|Bob joins the net|2"_s, u"#Main|Bob|later|11"_s}));
+    // A sender gets only so much room while it is not listed.
+    peer.receive("/$Bob/");
+    peer.surface.lines.clear();
+    for (int i = 0; i < HeldDatagrams::PerSender + 6; ++i)
+        peer.receive("/#Bob//##Main/" + QByteArray::number(i));
+    peer.receive("/@Bob/0");
+    QCOMPARE(peer.surface.lines.size(), 1 + HeldDatagrams::PerSender);
+    peer.receive("/$Bob/");
+    peer.surface.lines.clear();
 
     // While exiting nobody is admitted or answered.
     peer.link.sent.clear();
