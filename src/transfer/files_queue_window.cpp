@@ -114,9 +114,11 @@ TFQueueFm::TFQueueFm(FileTransfers& transfers)
         qBound(120, EdRecvDir->fontMetrics().horizontalAdvance(EdRecvDir->text()) + 16, 360));
     EdRecvDir->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     EdRecvDir->setCursorPosition(0);
-    connect(EdRecvDir, &QLineEdit::textChanged, EdRecvDir,
-            [this](const QString& path) { EdRecvDir->setToolTip(path); });
-    EdRecvDir->setToolTip(EdRecvDir->text());
+    const auto hint = [this](const QString& path) {
+        EdRecvDir->setToolTip(u"Incomming Directory"_s + u'\n' + path);
+    };
+    connect(EdRecvDir, &QLineEdit::textChanged, EdRecvDir, hint);
+    hint(EdRecvDir->text());
     RecvTool->addWidget(EdRecvDir);
     QAction* FilesDirButt =
         Tool(RecvTool, "FilesDirButt", u"Change Incomming Directory"_s, ImageFolder);
