@@ -10,7 +10,13 @@ NetSession::NetSession(settings::SessionState& state, const QByteArray& codepage
                        MachineInfo machine, QObject* parent)
     : QObject(parent), m_state(state), m_text(codepage),
       m_actions(m_registry, state, *this, m_packets, std::move(machine)),
-      m_dispatcher(m_registry, state, *this, m_packets, m_text, m_actions, m_sinks)
+      m_dispatcher(m_registry, state, *this, m_packets, m_text, m_actions, m_sinks),
+      m_recheck(
+          m_registry,
+          [this](quint32 address) {
+              SendToAddress(m_packets.WhoIsThere(m_state.MyNick, m_state.MyStatus), address);
+          },
+          [this] { return m_state.MyNick; })
 {
     connect(&m_transport, &UdpTransport::datagramReceived, this,
             [this](const QByteArray& datagram, quint32 source) {

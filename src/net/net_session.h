@@ -9,6 +9,7 @@
 #include "net/outgoing_actions.h"
 #include "net/packet_link.h"
 #include "net/packets.h"
+#include "net/refresh_recheck.h"
 #include "net/sinks.h"
 #include "net/transport.h"
 #include "net/wire_text.h"
@@ -59,6 +60,7 @@ private:
     presence::UsersRegistry m_registry;
     OutgoingActions m_actions;
     Dispatcher m_dispatcher;
+    RefreshRecheck m_recheck;
 };
 
 } // namespace quorvelle::net

@@ -3,6 +3,7 @@
 #include "net/dispatcher.h"
 #include "net/outgoing_actions.h"
 #include "net/packets.h"
+#include "net/refresh_recheck.h"
 #include "presence/users_registry.h"
 #include "settings/session_state.h"
 #include "settings/switches.h"
@@ -78,6 +79,7 @@ private slots:
     void commands();
     void switches();
     void admissionDuplicatesAndExit();
+    void aRefreshAsksAgainWhoDidNotAnswer();
     void subjectTakeOver_data();
     void subjectTakeOver();
     void renames_data();
@@ -251,6 +253,28 @@ void TestDispatcher::admissionDuplicatesAndExit()
     peer.receive("/?Bob/0");
     QCOMPARE(peer.registry.count(), 0);
     QVERIFY(peer.surface.lines.isEmpty() && peer.link.sent.isEmpty());
+}
+
+// After a refresh the peers listed before it that have not answered are asked
+// again at their own addresses, paced; those that answered and the user are not.
+void TestDispatcher::aRefreshAsksAgainWhoDidNotAnswer()
+{
+    presence::UsersRegistry registry;
+    QList<quint32> asked;
+    RefreshRecheck recheck(
+        registry, [&](quint32 address) { asked.append(address); }, [] { return u"Me"_s; },
+        {50, 1, 10});
+    registry.AddUser(u"Me"_s, u"0", 0x7F000001);
+    for (const auto& [nick, address] :
+         {std::pair{u"Bob"_s, 0x0A00000Bu}, {u"Carl"_s, 0x0A00000Cu}, {u"Dan"_s, 0x0A00000Du}})
+        registry.AddUser(nick, u"0", address);
+    registry.ClearUsers();
+    registry.AddUser(u"Bob"_s, u"0", 0x0A00000B); // answered the broadcast
+    QTRY_COMPARE(asked.size(), 2);
+    std::sort(asked.begin(), asked.end());
+    QCOMPARE(asked, (QList<quint32>{0x0A00000C, 0x0A00000D}));
+    QTest::qWait(50);
+    QCOMPARE(asked.size(), 2); // each once
 }
 
 void TestDispatcher::subjectTakeOver_data()
