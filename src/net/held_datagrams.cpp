@@ -6,10 +6,11 @@ bool HeldDatagrams::hold(const QString& nick, quint32 source, const QByteArray& 
                          qint64 nowMs)
 {
     expire(nowMs);
-    int& count = m_perSender[nick];
+    // No entry for a sender that gets no room: a flood of names costs nothing here.
+    const int count = m_perSender.value(nick);
     if (count < PerSender && int(m_held.size()) < Total) {
         m_held.push_back({nick, source, datagram, nowMs});
-        ++count;
+        m_perSender.insert(nick, count + 1);
     }
     return mayAsk(source, nowMs);
 }
@@ -36,9 +37,6 @@ void HeldDatagrams::expire(qint64 nowMs)
             m_perSender.erase(sender);
         m_held.pop_front();
     }
-    // Senders whose datagrams were all refused still have their count here.
-    if (m_held.empty())
-        m_perSender.clear();
     if (m_asked.size() > 1024)
         m_asked.removeIf([nowMs](auto it) { return nowMs - it.value() >= AskEveryMs; });
 }
