@@ -2,6 +2,13 @@
 
 namespace quorvelle::chat {
 
+namespace {
+// The stamp and header formats of lines and logs, written and read alike.
+constexpr QStringView Stamp = u"HH:mm";
+constexpr QStringView StampWithSeconds = u"HH:mm:ss";
+constexpr QStringView HeaderDate = u"dd.MM.yyyy";
+} // namespace
+
 using namespace Qt::Literals::StringLiterals;
 
 ChatTarget ResolveChatTarget(const QString& conversation, const QString& nick,
@@ -25,7 +32,7 @@ QString ChatStamp(const QTime& time, bool withTime, bool showSeconds)
 {
     if (!withTime)
         return {};
-    return u'[' + time.toString(showSeconds ? u"HH:mm:ss"_s : u"HH:mm"_s) + u"] "_s;
+    return u'[' + time.toString(showSeconds ? StampWithSeconds : Stamp) + u"] "_s;
 }
 
 QString NickPrefix(const QString& nick, bool withNick)
@@ -55,7 +62,32 @@ QStringList ComposeLines(const QString& text, const QString& stamp, const QStrin
 
 QString LogDateHeader(const QDate& date)
 {
-    return u"\r\n["_s + date.toString(u"dd.MM.yyyy"_s) + u']';
+    return u"\r\n["_s + date.toString(HeaderDate) + u']';
+}
+
+QDate LogHeaderDate(QByteArrayView line)
+{
+    if (line.size() != 12 || line.front() != '[' || line.back() != ']')
+        return {};
+    return QDate::fromString(QString::fromLatin1(line.sliced(1, 10)), HeaderDate);
+}
+
+std::optional<QTime> LogLineStamp(QByteArrayView line, qsizetype* length)
+{
+    for (const QStringView format : {Stamp, StampWithSeconds}) {
+        const qsizetype size = format.size() + 3; // "[", "] "
+        if (line.size() < size || line.front() != '[' || line.at(size - 2) != ']' ||
+            line.at(size - 1) != ' ')
+            continue;
+        const QTime time = QTime::fromString(QString::fromLatin1(line.sliced(1, format.size())),
+                                             format.toString());
+        if (time.isValid()) {
+            if (length)
+                *length = size;
+            return time;
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace quorvelle::chat

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 namespace quorvelle::chat {
 
@@ -44,5 +45,11 @@ QStringList ComposeLines(const QString& text, const QString& stamp, const QStrin
 
 // "\r\n[dd.mm.yyyy]": the date header of a log.
 QString LogDateHeader(const QDate& date);
+
+// Reading a log line back (its bytes, CR LF taken off): the date of a header line
+// "[dd.mm.yyyy]", invalid for any other line; and the stamp the line starts with,
+// if any, with the stamp's length (the space after it included).
+QDate LogHeaderDate(QByteArrayView line);
+std::optional<QTime> LogLineStamp(QByteArrayView line, qsizetype* length = nullptr);
 
 } // namespace quorvelle::chat

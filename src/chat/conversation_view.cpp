@@ -73,19 +73,26 @@ void ConversationView::recolour(const QHash<quint32, quint32>& colours)
         layOutAgain();
 }
 
-void ConversationView::layOutAgain()
+void ConversationView::keepingPlace(const std::function<void()>& change)
 {
     QScrollBar* bar = verticalScrollBar();
     const bool follow = isAtBottom();
     const int kept = bar->value();
-    QTextCursor cursor(document());
-    cursor.beginEditBlock();
-    cursor.select(QTextCursor::Document);
-    cursor.removeSelectedText();
-    for (int i = m_firstLaidOut; i < lineCount(); ++i)
-        insertLine(cursor, m_lines.at(i), i == m_firstLaidOut);
-    cursor.endEditBlock();
+    change();
     bar->setValue(follow ? bar->maximum() : kept);
+}
+
+void ConversationView::layOutAgain()
+{
+    keepingPlace([this] {
+        QTextCursor cursor(document());
+        cursor.beginEditBlock();
+        cursor.select(QTextCursor::Document);
+        cursor.removeSelectedText();
+        for (int i = m_firstLaidOut; i < lineCount(); ++i)
+            insertLine(cursor, m_lines.at(i), i == m_firstLaidOut);
+        cursor.endEditBlock();
+    });
 }
 
 void ConversationView::setMarkup(ColourCodeMode mode, bool smiles)
@@ -96,32 +103,25 @@ void ConversationView::setMarkup(ColourCodeMode mode, bool smiles)
 
 void ConversationView::appendLines(const QStringList& lines, const QColor& colour, bool markup)
 {
-    QScrollBar* bar = verticalScrollBar();
-    const bool follow = isAtBottom();
-    const int kept = bar->value();
-
-    QTextCursor cursor(document());
-    // One edit block: the layout runs once for the whole batch. Opened before moving, so
-    // the move does not lay out the last line just to learn its x position.
-    cursor.beginEditBlock();
-    cursor.movePosition(QTextCursor::End);
-    const auto add = [&](const QString& text) {
-        const KeptLine line{text, colour.rgba(), markup ? m_mode : ColourCodeMode::Disabled,
-                            markup && m_smiles};
-        insertLine(cursor, line, lineCount() == 0);
-        m_lines.append(line);
-    };
-    if (lines.isEmpty())
-        add(QString());
-    for (const QString& line : lines)
-        add(line);
-    cursor.endEditBlock();
-    trimOldest();
-
-    if (follow)
-        bar->setValue(bar->maximum());
-    else
-        bar->setValue(kept);
+    keepingPlace([&] {
+        QTextCursor cursor(document());
+        // One edit block: the layout runs once for the whole batch. Opened before moving,
+        // so the move does not lay out the last line just to learn its x position.
+        cursor.beginEditBlock();
+        cursor.movePosition(QTextCursor::End);
+        const auto add = [&](const QString& text) {
+            const KeptLine line{text, colour.rgba(), markup ? m_mode : ColourCodeMode::Disabled,
+                                markup && m_smiles};
+            insertLine(cursor, line, lineCount() == 0);
+            m_lines.append(line);
+        };
+        if (lines.isEmpty())
+            add(QString());
+        for (const QString& line : lines)
+            add(line);
+        cursor.endEditBlock();
+        trimOldest();
+    });
 }
 
 void ConversationView::insertLine(QTextCursor& cursor, const KeptLine& line, bool first)

@@ -13,6 +13,7 @@
 #include "chat/markup.h"
 
 #include <QTextBrowser>
+#include <functional>
 
 namespace quorvelle::chat {
 
@@ -85,6 +86,9 @@ protected:
 private:
     // The document always holds one block: the first line fills it instead of following it.
     void insertLine(QTextCursor& cursor, const KeptLine& line, bool first);
+    // A change to the document that keeps the user's place: at the newest line
+    // when the view followed it, else at the same scroll position.
+    void keepingPlace(const std::function<void()>& change);
     // The laid-out lines once more, from the store, keeping the user's place.
     void layOutAgain();
     void removeFirstBlocks(int count);

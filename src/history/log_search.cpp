@@ -1,5 +1,6 @@
 #include "history/log_search.h"
 
+#include "chat/chat_line.h"
 #include "messages/message_archive.h"
 
 #include <QDir>
@@ -19,52 +20,43 @@ const QString ArchiveName = u"Messages"_s;
 
 // A byte-wise lower case of the code page, so that a case-blind search runs over
 // bytes as fast as a plain one: each byte to the byte of its lower-case letter.
-std::array<char, 256> FoldTable(const net::WireText& text)
+struct Fold
 {
-    std::array<char, 256> fold{};
+    std::array<char, 256> table{};
+    // ASCII folds as everywhere ('A'-'Z' only): eight such bytes are folded at once.
+    bool asciiAlike = true;
+};
+
+Fold FoldOf(const net::WireText& text)
+{
+    Fold fold;
     for (int b = 0; b < 256; ++b) {
-        fold[size_t(b)] = char(b);
-        const QByteArray byte(1, char(b));
-        const QString c = text.decode(byte);
-        if (c.size() != 1)
-            continue;
-        const QByteArray lower = text.encode(c.toLower());
+        char& to = fold.table[size_t(b)];
+        to = char(b);
+        const QString c = text.decode(QByteArray(1, char(b)));
+        const QByteArray lower = c.size() == 1 ? text.encode(c.toLower()) : QByteArray();
         if (lower.size() == 1 && text.decode(lower) == c.toLower())
-            fold[size_t(b)] = lower[0];
+            to = lower[0];
+        if (b < 128 && to != char(b >= 'A' && b <= 'Z' ? b | 0x20 : b))
+            fold.asciiAlike = false;
     }
     return fold;
 }
 
-QByteArray Folded(QByteArrayView bytes, const std::array<char, 256>& fold)
+void FoldInto(QByteArrayView bytes, const Fold& fold, QByteArray& out)
 {
-    QByteArray out(bytes.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < bytes.size(); ++i)
-        out[i] = fold[quint8(bytes[i])];
-    return out;
-}
-
-// Folds a block; eight bytes at a time while they are ASCII, whose letters every
-// code page here folds alike (checked once against the table).
-void FoldInto(QByteArrayView bytes, const std::array<char, 256>& fold, QByteArray& out)
-{
-    static const bool asciiAlike = [&] {
-        for (int b = 0; b < 128; ++b)
-            if (fold[size_t(b)] != char(b >= 'A' && b <= 'Z' ? b | 0x20 : b))
-                return false;
-        return true;
-    }();
     out.resize(bytes.size());
     const char* in = bytes.data();
     char* to = out.data();
     qsizetype i = 0;
-    if (asciiAlike) {
+    if (fold.asciiAlike) {
         constexpr quint64 Ones = 0x0101010101010101ull, High = 0x8080808080808080ull;
         for (; i + 8 <= bytes.size(); i += 8) {
             quint64 w;
             std::memcpy(&w, in + i, 8);
             if (w & High) {
                 for (int k = 0; k < 8; ++k)
-                    to[i + k] = fold[quint8(in[i + k])];
+                    to[i + k] = fold.table[quint8(in[i + k])];
                 continue;
             }
             // The high bit of each byte from 'A' up to 'Z': that byte gets 0x20.
@@ -74,28 +66,16 @@ void FoldInto(QByteArrayView bytes, const std::array<char, 256>& fold, QByteArra
         }
     }
     for (; i < bytes.size(); ++i)
-        to[i] = fold[quint8(in[i])];
-}
-
-// "[dd.MM.yyyy]" alone on its line: a session's first line.
-QDate SessionDate(QByteArrayView line)
-{
-    if (line.size() != 12 || line.front() != '[' || line.back() != ']')
-        return {};
-    return QDate::fromString(QString::fromLatin1(line.sliced(1, 10)), u"dd.MM.yyyy"_s);
+        to[i] = fold.table[quint8(in[i])];
 }
 
 // "[HH:mm] " or "[HH:mm:ss] " at the start, then "<Nick> " for a user's line.
-void TakeApart(const QString& line, SearchHit& hit)
+void TakeApart(QByteArrayView raw, SearchHit& hit)
 {
     qsizetype at = 0;
-    if (line.startsWith(u'[')) {
-        const qsizetype close = line.indexOf(u"] "_s);
-        if (close == 6 || close == 9) {
-            hit.time = line.sliced(1, close - 1);
-            at = close + 2;
-        }
-    }
+    if (chat::LogLineStamp(raw, &at))
+        hit.time = QString::fromLatin1(raw.sliced(1, at - 3));
+    const QString& line = hit.line; // a stamp is ASCII: as many characters as bytes
     if (line.size() > at && line.at(at) == u'<') {
         const qsizetype close = line.indexOf(u"> "_s, at);
         if (close > at)
@@ -134,8 +114,7 @@ bool Stopped(const std::atomic<bool>* stop)
 
 // One conversation log. Returns false when the search was stopped.
 bool SearchLog(const QString& path, const QString& conversation, const SearchQuery& q,
-               const net::WireText& text, const QByteArray& needle,
-               const std::array<char, 256>* fold,
+               const net::WireText& text, const QByteArray& needle, const Fold* fold,
                const std::function<bool(const SearchHit&)>& found, const std::atomic<bool>* stop)
 {
     QFile file(path);
@@ -169,7 +148,7 @@ bool SearchLog(const QString& path, const QString& conversation, const SearchQue
             QByteArrayView header = bytes.sliced(h + 1, (end < 0 ? bytes.size() : end) - h - 1);
             if (header.endsWith('\r'))
                 header.chop(1);
-            if (const QDate d = SessionDate(header); d.isValid())
+            if (const QDate d = chat::LogHeaderDate(header); d.isValid())
                 date = d;
             headerScan = h + 1;
         }
@@ -206,10 +185,10 @@ bool SearchLog(const QString& path, const QString& conversation, const SearchQue
                 raw.chop(1);
             const qsizetype next = lineEnd + 1 - blockStart;
             at = next < searched.size() ? Find(searched, needle, next) : -1;
-            if (SessionDate(raw).isValid()) // a match in a session's date is no line
+            if (chat::LogHeaderDate(raw).isValid()) // a match in a session's date is no line
                 continue;
-            SearchHit hit{conversation, path, date, {}, {}, text.decode(raw), lineNumber};
-            TakeApart(hit.line, hit);
+            SearchHit hit{conversation, path, date, {}, {}, text.decode(raw), lineNumber, {}};
+            TakeApart(raw, hit);
             if ((q.nick.isEmpty() || hit.nick.compare(q.nick, Qt::CaseInsensitive) == 0) &&
                 InDays(date, q) && !found(hit))
                 return false;
@@ -243,7 +222,7 @@ bool SearchArchive(const QString& path, const SearchQuery& q, const net::WireTex
         const SearchHit hit{ArchiveName, path,
                             date,        r.dateTime.mid(11),
                             nick,        QString(r.text).replace(u"\r\n"_s, u" "_s).trimmed(),
-                            qint64(i)};
+                            qint64(i),   r};
         if (!found(hit))
             return false;
     }
@@ -272,9 +251,10 @@ bool SearchLogs(const QString& directory, const SearchQuery& query, const net::W
         total += log.size();
     // Bytes of the code page; a case-blind search runs over folded bytes.
     const bool blind = query.cs == Qt::CaseInsensitive;
-    const std::array<char, 256> fold = FoldTable(text);
-    const QByteArray encoded = text.encode(blind ? query.text.toLower() : query.text);
-    const QByteArray needle = blind ? Folded(encoded, fold) : encoded;
+    const Fold fold = FoldOf(text);
+    QByteArray needle = text.encode(blind ? query.text.toLower() : query.text);
+    if (blind)
+        FoldInto(QByteArray(needle), fold, needle);
     for (const QFileInfo& log : logs) {
         const QString conversation = ConversationOfLog(log.fileName());
         if (!query.conversation.isEmpty() && conversation != query.conversation)

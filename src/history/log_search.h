@@ -4,12 +4,14 @@
 // directory, in the code page they were written in. Hits are reported as they are
 // found, file by file, newest file last; the search can be stopped at any time.
 
+#include "messages/message_archive.h"
 #include "net/wire_text.h"
 
 #include <QDate>
 #include <QString>
 #include <atomic>
 #include <functional>
+#include <optional>
 
 namespace quorvelle::history {
 
@@ -31,6 +33,7 @@ struct SearchHit
     QString nick;          // the sender, if the line names one
     QString line;          // the whole line (for a message, its text)
     qint64 lineNumber = 0; // from 0, in the log's file (archive: the record's number)
+    std::optional<messages::ArchiveRecord> message; // a hit in the archive: the message
 };
 
 // The conversation a log file belongs to: "#Talks.log" is "#Talks".

@@ -1,5 +1,7 @@
 #include "history/log_tail.h"
 
+#include "chat/chat_line.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -11,30 +13,6 @@ namespace quorvelle::history {
 namespace {
 
 constexpr qint64 ChunkBytes = 64 * 1024;
-
-// "[dd.MM.yyyy]" alone on its line.
-std::optional<QDate> SessionDate(QByteArrayView line)
-{
-    if (line.size() != 12 || line.front() != '[' || line.back() != ']')
-        return std::nullopt;
-    const QDate date = QDate::fromString(QString::fromLatin1(line.sliced(1, 10)), u"dd.MM.yyyy");
-    return date.isValid() ? std::optional(date) : std::nullopt;
-}
-
-// The stamp a line starts with, if any.
-std::optional<QTime> LineStamp(QByteArrayView line)
-{
-    for (const auto& [length, format] : {std::pair{7, u"HH:mm"}, std::pair{10, u"HH:mm:ss"}}) {
-        if (line.size() >= length + 1 && line.front() == '[' && line.at(length - 1) == ']' &&
-            line.at(length) == ' ') {
-            const QTime time =
-                QTime::fromString(QString::fromLatin1(line.sliced(1, length - 2)), format);
-            if (time.isValid())
-                return time;
-        }
-    }
-    return std::nullopt;
-}
 
 } // namespace
 
@@ -77,14 +55,14 @@ QStringList RecentLogLines(QIODevice& log, const QDateTime& lastWritten, const Q
             lineEnd = newline;
             if (line.endsWith('\r'))
                 line.chop(1);
-            if (const auto session = SessionDate(line)) {
+            if (const QDate session = chat::LogHeaderDate(line); session.isValid()) {
                 // The lines above began earlier sessions: no later than this one.
-                if (*session < date) {
-                    date = *session;
+                if (session < date) {
+                    date = session;
                     below = QTime(23, 59, 59);
                 }
             } else if (!line.isEmpty()) {
-                if (const auto stamp = LineStamp(line)) {
+                if (const auto stamp = chat::LogLineStamp(line)) {
                     if (*stamp > below.addSecs(60)) // the line below came after midnight
                         date = date.addDays(-1);
                     below = *stamp;

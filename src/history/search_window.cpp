@@ -40,7 +40,8 @@ enum Column
 };
 constexpr int FileRole = Qt::UserRole;
 constexpr int LineNumberRole = Qt::UserRole + 1;
-constexpr int MatchRole = Qt::UserRole + 2; // the query, for the highlight
+constexpr int MessageRole = Qt::UserRole + 3; // index into m_messages, -1 for a log line
+constexpr int MatchRole = Qt::UserRole + 2;   // the query, for the highlight
 
 // The line as plain text, the query's matches on a marked background.
 class MatchDelegate : public QStyledItemDelegate
@@ -192,8 +193,8 @@ void TSearchFm::search()
         query.to = m_to->date();
     }
     m_model->removeRows(0, m_model->rowCount());
-    m_model->setProperty("query", query.text);
-    m_model->setProperty("cs", int(query.cs));
+    m_messages.clear();
+    m_shown = query; // what the results below are marked with
     m_run = std::make_shared<Run>();
     // The thread's own copy of the code page: the user may change it meanwhile.
     m_thread =
@@ -236,8 +237,6 @@ void TSearchFm::takeFound()
         QMutexLocker lock(&m_run->mutex);
         batch.swap(m_run->found);
     }
-    const QString query = m_model->property("query").toString();
-    const int cs = m_model->property("cs").toInt();
     for (const SearchHit& hit : batch) {
         QList<QStandardItem*> row;
         for (const QString& cell :
@@ -245,8 +244,11 @@ void TSearchFm::takeFound()
             row.append(new QStandardItem(cell));
         row[0]->setData(hit.file, FileRole);
         row[0]->setData(hit.lineNumber, LineNumberRole);
-        row[LineColumn]->setData(query, MatchRole);
-        row[LineColumn]->setData(cs, MatchRole + 1);
+        row[0]->setData(hit.message ? int(m_messages.size()) : -1, MessageRole);
+        if (hit.message)
+            m_messages.append(*hit.message);
+        row[LineColumn]->setData(m_shown.text, MatchRole);
+        row[LineColumn]->setData(int(m_shown.cs), MatchRole + 1);
         row[LineColumn]->setToolTip(hit.line);
         m_model->appendRow(row);
     }
@@ -279,8 +281,8 @@ void TSearchFm::showResult(const QModelIndex& index)
         return;
     const QModelIndex first = index.siblingAtColumn(0);
     const qint64 number = first.data(LineNumberRole).toLongLong();
-    if (first.data().toString() == u"Messages") {
-        emit messageRequested(number);
+    if (const int message = first.data(MessageRole).toInt(); message >= 0) {
+        emit messageRequested(m_messages.value(message));
         return;
     }
     // The lines around it in its log, the found one selected.

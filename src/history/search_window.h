@@ -41,8 +41,8 @@ public:
     QLineEdit* query() const { return m_query; }
 
 signals:
-    // A found message of the archive, by its number there.
-    void messageRequested(qint64 record);
+    // A message found in the archive, to be shown in a message window.
+    void messageRequested(const quorvelle::messages::ArchiveRecord& message);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -70,6 +70,8 @@ private:
     QTimer* m_drain;
     QThread* m_thread = nullptr;
     std::shared_ptr<Run> m_run;
+    SearchQuery m_shown;                       // the query of the results in the list
+    QList<messages::ArchiveRecord> m_messages; // the archive's hits, by MessageRole
 };
 
 } // namespace quorvelle::history

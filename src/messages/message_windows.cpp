@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QFile>
 #include <QTimer>
 #include <utility>
 
@@ -132,16 +131,6 @@ void MessageWindows::Messages1Click()
     // Painted first, then read.
     if (fresh)
         m_archive->load(m_session.logs().directory() + ArchiveFileName, m_session.logs().text());
-}
-
-void MessageWindows::openArchivedNumber(qint64 number)
-{
-    QFile file(m_session.logs().directory() + ArchiveFileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    const QList<ArchiveRecord> records = ReadArchive(file.readAll(), m_session.logs().text());
-    if (number >= 0 && number < records.size())
-        openArchived(records[number]);
 }
 
 void MessageWindows::openArchived(const ArchiveRecord& record)

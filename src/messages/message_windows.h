@@ -47,8 +47,6 @@ public:
     // An archived message again: a sent one ready to send again, a received one as
     // it came.
     void openArchived(const ArchiveRecord& record);
-    // The same for the archive's record of that number (a search found it).
-    void openArchivedNumber(qint64 number);
     void followRename(const QString& from, const QString& to);
 
     int openReceived() const;

@@ -7,19 +7,14 @@ namespace quorvelle::settings {
 
 namespace {
 
-QByteArrayView trimmed(QByteArrayView line)
-{
-    return line.trimmed();
-}
-
 bool isHeader(QByteArrayView line)
 {
-    return trimmed(line).startsWith('[');
+    return line.trimmed().startsWith('[');
 }
 
 bool isHeaderOf(QByteArrayView line, const QString& section)
 {
-    const QByteArrayView t = trimmed(line);
+    const QByteArrayView t = line.trimmed();
     return t.startsWith('[') && t.endsWith(']') &&
            IniUnescapedKey(t.sliced(1, t.size() - 2)) == section;
 }
@@ -27,7 +22,7 @@ bool isHeaderOf(QByteArrayView line, const QString& section)
 // The value name of a "name=value" line; none for blank lines and comments.
 std::optional<QString> keyOf(QByteArrayView line)
 {
-    const QByteArrayView t = trimmed(line);
+    const QByteArrayView t = line.trimmed();
     if (t.isEmpty() || t.startsWith(';'))
         return std::nullopt;
     const qsizetype equals = t.indexOf('=');

@@ -184,7 +184,7 @@ TMainFm::TMainFm(settings::SettingsStore& store, QWidget* parent)
                     auto* w = new history::TSearchFm(m_session->logs().directory(),
                                                      m_session->net().wireText());
                     connect(w, &history::TSearchFm::messageRequested, m_messages,
-                            &messages::MessageWindows::openArchivedNumber);
+                            &messages::MessageWindows::openArchived);
                     return w;
                 });
             });

@@ -1,10 +1,10 @@
 #include "transfer/file_commands.h"
 
 #include "chat/chat_session.h"
-#include "presence/status.h"
 #include "presence/users_registry.h"
 #include "shell/main_menu.h"
 #include "shell/secondary_window.h"
+#include "shell/users_list.h"
 #include "transfer/files_queue_window.h"
 #include "transfer/send_file_dialog.h"
 
@@ -36,12 +36,12 @@ void FileCommands::SendFile1Click(const QString& selected, const QStringList& fi
 
 void FileCommands::sendDropped(const QString& nick, const QStringList& files)
 {
+    // The users menu's rule for "Send File", on the user the files were dropped on.
     const presence::UsersRegistry& users = m_session.net().registry();
     const int user = users.FindUser(nick);
-    if (files.isEmpty() || user < 0 || presence::IsOffline(users.status(user)) ||
-        m_session.state().MyStatus == presence::Status::Offline)
-        return;
-    m_session.transfers().queue().addFiles(files, {nick});
+    if (!files.isEmpty() && user >= 0 &&
+        shell::UserPopupPopup(false, users.status(user), m_session.state().MyStatus).sendFile)
+        m_session.transfers().queue().addFiles(files, {nick});
 }
 
 bool FileCommands::confirmExit()

@@ -44,6 +44,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeView>
 #include <QUdpSocket>
 #include <QUrl>
@@ -127,6 +128,30 @@ bool DropFiles(QWidget* target, const QPoint& at, const QStringList& files)
     QDropEvent drop(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &drop);
     return drop.isAccepted();
+}
+
+// Opens the main menu with a right click on the conversation, as a user does, and
+// clicks the items of the path with the mouse, down into their submenus.
+void ChooseFromMainMenu(shell::TMainFm& window, const QStringList& path)
+{
+    const QWidget* view = window.tabs().currentView()->viewport();
+    QTest::mouseClick(window.windowHandle(), Qt::RightButton, {},
+                      view->mapTo(&window, QPoint(20, 20)));
+    QMenu* menu = nullptr;
+    QTRY_VERIFY((menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())));
+    for (const QString& caption : path) {
+        QAction* item = nullptr;
+        for (QAction* a : menu->actions())
+            if (a->text() == caption)
+                item = a;
+        QVERIFY2(item, qPrintable(caption));
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+        if (item->menu()) {
+            QTRY_VERIFY(item->menu()->isVisible());
+            menu = item->menu();
+        }
+    }
+    QTRY_VERIFY(!QApplication::activePopupWidget());
 }
 
 QList<messages::TMessFm*> MessageWindows()
@@ -431,8 +456,9 @@ void TestMainWindow::editMenuActsOnTypedText()
     QFETCH(int, limit);
     feed("/@Bob/0");
     m_window->presence().Hide1Click();
-    if (box == u"RichMess")
-        m_window->menu().MessMenu->trigger();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    if (box == u"RichMess") // Insert: a message to the selected user
+        QTest::keyClick(m_window->form().reEdit, Qt::Key_Insert);
     QWidget* target = nullptr;
     for (QWidget* window : Shown())
         if (!target)
@@ -575,10 +601,26 @@ void TestMainWindow::noKeyHasTwoActions()
 {
     feed("/@Bob/0");
     m_window->presence().Hide1Click();
-    MainMenu& menu = m_window->menu();
-    for (QAction* opener : {menu.MessMenu, menu.Connection1, menu.SoundEvents1, menu.FilesQueue2,
-                            menu.Channels1, menu.About1, menu.Messages1, menu.Colors1})
-        opener->trigger();
+    // Each window opened as a user opens it: by its key, or from the menu.
+    const QKeyCombination keys[] = {QKeyCombination(Qt::Key_Insert),
+                                    QKeyCombination(Qt::ControlModifier, Qt::Key_U),
+                                    QKeyCombination(Qt::ControlModifier, Qt::Key_E),
+                                    QKeyCombination(Qt::ControlModifier, Qt::Key_Q),
+                                    QKeyCombination(Qt::AltModifier, Qt::Key_Space),
+                                    QKeyCombination(Qt::AltModifier, Qt::Key_A)};
+    const auto backToTheWindow = [this] {
+        m_window->activateWindow();
+        return QTest::qWaitForWindowActive(m_window.get());
+    };
+    for (const QKeyCombination key : keys) {
+        QVERIFY(backToTheWindow());
+        QTest::keyClick(m_window->form().reEdit, key.key(), key.keyboardModifiers());
+    }
+    for (const QStringList& path : {QStringList{u"Logging"_s, u"Messages Archive..."_s},
+                                    QStringList{u"Configuration"_s, u"Colors..."_s}}) {
+        QVERIFY(backToTheWindow());
+        ChooseFromMainMenu(*m_window, path);
+    }
     int windows = 0;
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (!window->isVisible() || qobject_cast<QMenu*>(window))
@@ -918,7 +960,9 @@ void TestMainWindow::searchHistory()
     write(u"#Talks.log"_s,
           "\r\n[01.02.2026]\r\n<Bob> before\r\n<Bob> the needle\r\n<Ann> after\r\n");
     write(u"Messages.log"_s, "*<*\r\n01.02.2026 10:11:12\r\nBob\r\nMe\r\nneedle mail\r\n\r\n\r\n");
-    m_window->menu().Search1->trigger();
+    m_window->presence().Hide1Click();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    ChooseFromMainMenu(*m_window, {u"Logging"_s, u"Search History..."_s});
     QTRY_COMPARE(Shown<history::TSearchFm>().size(), 1);
     history::TSearchFm* w = Shown<history::TSearchFm>().first();
     QTest::keyClicks(w->query(), u"NEEDLE"_s);
@@ -1040,7 +1084,10 @@ void TestMainWindow::filesGoThroughTheQueue()
 
     // "Add File to Queue" ticks the user selected in the users list.
     m_window->form().UsersList->setCurrentIndex(m_window->form().UsersList->model()->index(0, 0));
-    window->findChild<QAction*>(u"AddSendButt"_s)->trigger();
+    const QAction* add = window->findChild<QAction*>(u"AddSendButt"_s);
+    for (QToolButton* button : window->findChildren<QToolButton*>())
+        if (button->defaultAction() == add)
+            QTest::mouseClick(button, Qt::LeftButton);
     QTRY_COMPARE(Shown<transfer::TOpenSendFileDialog>().size(), 1);
     auto* dialog = Shown<transfer::TOpenSendFileDialog>().first();
     QCOMPARE(dialog->nicks(), QStringList{u"Me"_s});
