@@ -129,6 +129,7 @@ int main(int argc, char* argv[])
         state.load(values);
         options.port = quint16(values.number(settings::key::UDPPort));
         options.broadcast = values.listItems(settings::section::AddrList);
+        options.everyInterface = values.flag(settings::key::BroadcastEveryInterface);
         options.codepage = values.text(settings::key::Codepage).toLatin1();
         options.channels = chat::StartupChannels(values);
         options.filesDirectory = values.text(settings::key::FilesDir);

@@ -41,6 +41,7 @@ HeadlessPeer::HeadlessPeer(settings::SessionState& state, const PeerOptions& opt
 
 bool HeadlessPeer::start()
 {
+    m_session.net().transport().setEveryInterface(m_options.everyInterface);
     if (!m_session.open(m_options.port, m_options.broadcast))
         return false;
     m_session.RestoreConversations(m_options.channels);

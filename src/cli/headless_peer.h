@@ -15,10 +15,11 @@ namespace quorvelle::cli {
 struct PeerOptions
 {
     quint16 port = 8166;
-    QStringList broadcast;  // empty: 255.255.255.255
-    QStringList channels;   // joined at start besides #Main
-    QString logsDirectory;  // empty: no logs
-    QString filesDirectory; // received files; empty: every incoming file is refused
+    QStringList broadcast;      // empty: 255.255.255.255
+    bool everyInterface = true; // 255.255.255.255 goes out on every interface
+    QStringList channels;       // joined at start besides #Main
+    QString logsDirectory;      // empty: no logs
+    QString filesDirectory;     // received files; empty: every incoming file is refused
     QByteArray codepage;
     bool trace = false; // print every packet that arrives
 };

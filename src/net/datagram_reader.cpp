@@ -8,6 +8,11 @@
 #include <QUdpSocket>
 #include <QVariant>
 
+#ifdef Q_OS_LINUX
+#include <linux/sock_diag.h>
+#include <sys/socket.h>
+#endif
+
 namespace quorvelle::net {
 
 namespace {
@@ -31,17 +36,34 @@ DatagramReader::DatagramReader(std::function<void()> wake)
 
 int DatagramReader::open(quint16 port, int wantedBuffer)
 {
+    m_descriptor = -1;
     delete m_socket;
     m_socket = new QUdpSocket(this);
     if (!m_socket->bind(QHostAddress::AnyIPv4, port,
                         QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint)) {
+        m_bindError = m_socket->errorString();
         delete m_socket;
         m_socket = nullptr;
         return -1;
     }
+    m_bindError.clear();
+    m_descriptor = m_socket->socketDescriptor();
     connect(m_socket, &QUdpSocket::readyRead, this, &DatagramReader::readAvailable);
     m_socket->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, wantedBuffer);
     return m_socket->socketOption(QAbstractSocket::ReceiveBufferSizeSocketOption).toInt();
+}
+
+std::optional<quint64> DatagramReader::systemDrops() const
+{
+#if defined(Q_OS_LINUX) && defined(SO_MEMINFO)
+    const qintptr fd = m_descriptor.load();
+    quint32 info[SK_MEMINFO_VARS] = {};
+    socklen_t length = sizeof info;
+    if (fd >= 0 && getsockopt(int(fd), SOL_SOCKET, SO_MEMINFO, info, &length) == 0 &&
+        length > SK_MEMINFO_DROPS * sizeof(quint32))
+        return info[SK_MEMINFO_DROPS];
+#endif
+    return std::nullopt;
 }
 
 void DatagramReader::readAvailable()

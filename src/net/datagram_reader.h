@@ -10,8 +10,10 @@
 #include <QList>
 #include <QMutex>
 #include <QObject>
+#include <QString>
 #include <atomic>
 #include <functional>
+#include <optional>
 
 class QUdpSocket;
 
@@ -42,12 +44,17 @@ public:
     // Binds a new socket to 0.0.0.0:port, asking for the given receive buffer; the
     // buffer size the system granted, or -1 when the port could not be bound.
     int open(quint16 port, int wantedBuffer);
+    // Why the last open failed, in the system's words.
+    QString bindError() const { return m_bindError; }
 
     // Any thread: everything waiting, oldest first.
     QList<ReceivedDatagram> take();
     // Any thread: a datagram taken has been dealt with, its bytes no longer count.
     void release(const ReceivedDatagram& datagram);
     quint64 dropped() const { return m_dropped.load(std::memory_order_relaxed); }
+    // Any thread: the datagrams the system dropped for a full receive buffer since
+    // the socket was opened; nullopt where the system does not tell (or closed).
+    std::optional<quint64> systemDrops() const;
 
 private:
     void readAvailable();
@@ -56,6 +63,8 @@ private:
 
     std::function<void()> m_wake;
     QUdpSocket* m_socket = nullptr;
+    std::atomic<qintptr> m_descriptor{-1};
+    QString m_bindError;
     QByteArray m_buffer;
 
     QMutex m_mutex;

@@ -48,9 +48,15 @@ bool UdpTransport::OpenSockets(quint16 port)
 {
     int granted = -1;
     QMetaObject::invokeMethod(
-        m_reader, [this, port] { return m_reader->open(port, m_wantedReceiveBuffer); },
+        m_reader,
+        [this, port] {
+            const int result = m_reader->open(port, m_wantedReceiveBuffer);
+            m_bindError = m_reader->bindError();
+            return result;
+        },
         Qt::BlockingQueuedConnection, &granted);
     const bool bound = granted >= 0;
+    m_boundPort = bound ? port : 0;
     const int previousBuffer = m_receiveBufferSize;
     m_receiveBufferSize = bound ? granted : 0;
     // Linux reports twice the room it gives, so less than asked means capped.
@@ -74,7 +80,25 @@ void UdpTransport::SetBroadcastAddrs(const QStringList& texts)
     m_broadcastAddrs.clear();
     m_broadcastAddrs.reserve(texts.size());
     for (const QString& text : texts)
-        m_broadcastAddrs.append(ParseIpv4Text(text).value_or(0xFFFFFFFFu));
+        m_broadcastAddrs.append(ParseIpv4Text(text).value_or(LimitedBroadcast));
+}
+
+void UdpTransport::setEveryInterface(bool on)
+{
+    m_everyInterface = on;
+    m_interfacesAge.invalidate();
+}
+
+const QList<quint32>& UdpTransport::interfaceBroadcasts()
+{
+    constexpr qint64 LookAgainMs = 3000;
+    if (!m_interfacesAge.isValid() || m_interfacesAge.hasExpired(LookAgainMs)) {
+        m_interfaceBroadcasts = DirectedBroadcasts(interfaces());
+        if (m_interfaceBroadcasts.isEmpty())
+            m_interfaceBroadcasts = {LimitedBroadcast};
+        m_interfacesAge.start();
+    }
+    return m_interfaceBroadcasts;
 }
 
 bool UdpTransport::SendBroadcast(QByteArrayView packet)
@@ -82,7 +106,15 @@ bool UdpTransport::SendBroadcast(QByteArrayView packet)
     // Every copy carries the same sequence number, so receivers see one datagram.
     const QByteArray datagram = FrameDatagram(packet, m_seq);
     for (quint32 address : std::as_const(m_broadcastAddrs)) {
-        if (!sendDatagram(datagram, address)) {
+        bool sent = true;
+        if (address == LimitedBroadcast && m_everyInterface) {
+            // One interface that fails does not keep the others from being heard.
+            for (quint32 directed : interfaceBroadcasts())
+                sent = sendDatagram(datagram, directed) && sent;
+        } else {
+            sent = sendDatagram(datagram, address);
+        }
+        if (!sent) {
             emit sendFailed();
             return false;
         }

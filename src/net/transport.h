@@ -6,12 +6,15 @@
 
 #include "net/codec.h"
 #include "net/datagram_reader.h"
+#include "net/network_interfaces.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QStringList>
 #include <QThread>
 #include <chrono>
+#include <optional>
 
 class QUdpSocket;
 
@@ -26,6 +29,7 @@ public:
     // (the usual default holds about 256 of them). Linux caps a request at
     // net.core.rmem_max; forcing past it needs privileges we do not ask for.
     static constexpr int WantedReceiveBuffer = 4 * 1024 * 1024;
+    static constexpr quint32 LimitedBroadcast = 0xFFFFFFFF;
 
     explicit UdpTransport(DatagramSeq& seq, QObject* parent = nullptr);
     ~UdpTransport() override;
@@ -40,6 +44,10 @@ public:
     // The receive buffer the system granted, in bytes as it reports them (Linux
     // counts its bookkeeping too and reports twice the payload room); 0 when closed.
     int receiveBufferSize() const { return m_receiveBufferSize; }
+    bool isOpen() const { return m_boundPort != 0; }
+    quint16 boundPort() const { return m_boundPort; }
+    // Why the last OpenSockets could not bind, in the system's words.
+    const QString& bindError() const { return m_bindError; }
 
     // The value names of the AddrList section; none means "255.255.255.255.".
     void LoadBroadcastAddrs(const QStringList& names);
@@ -47,17 +55,30 @@ public:
     void SetBroadcastAddrs(const QStringList& texts);
     const QList<quint32>& broadcastAddrs() const { return m_broadcastAddrs; }
 
+    // Where the table holds the limited broadcast 255.255.255.255, send instead to
+    // the directed broadcast of every interface that is up, so that a machine on
+    // two networks is heard on both (the limited one leaves by one interface only).
+    // Without such an interface the limited broadcast goes out as it is.
+    bool everyInterface() const { return m_everyInterface; }
+    void setEveryInterface(bool on);
+
     quint16 sendPort() const { return m_sendPort; }
     void setSendPort(quint16 port) { m_sendPort = port; }
 
     // Frames once and sends to every table address in order, stopping at the
-    // first failure (sendFailed). An empty table sends nothing.
+    // first failure (sendFailed). An entry sent on every interface is tried on
+    // each of them and fails if one send fails. An empty table sends nothing.
     bool SendBroadcast(QByteArrayView packet);
     // Frames and sends once; address 0 counts as a failure (sendFailed).
     bool SendTo(QByteArrayView packet, quint32 address);
 
     // Datagrams dropped because they came faster than they were handled.
     quint64 droppedDatagrams() const { return m_reader->dropped(); }
+    // Datagrams the system dropped for a full receive buffer, where it tells.
+    std::optional<quint64> systemDrops() const { return m_reader->systemDrops(); }
+    int wantedReceiveBuffer() const { return m_wantedReceiveBuffer; }
+    // The receive buffer the next OpenSockets asks for.
+    void setWantedReceiveBuffer(int bytes) { m_wantedReceiveBuffer = bytes; }
 
     // Once the exit sequence has begun, arriving datagrams are left unread.
     void setExiting(bool exiting) { m_exiting = exiting; }
@@ -77,12 +98,13 @@ protected:
     // turn, then the next pass goes on.
     void setMaxDatagramsPerPass(int count) { m_maxDatagramsPerPass = count; }
     void setPassBudget(std::chrono::nanoseconds budget) { m_passBudget = budget; }
-    // The receive buffer OpenSockets asks for.
-    void setWantedReceiveBuffer(int bytes) { m_wantedReceiveBuffer = bytes; }
+    // The machine's interfaces; tests give a made-up list.
+    virtual QList<InterfaceAddress> interfaces() const { return SystemInterfaces(); }
 
 private:
     void readPendingDatagrams();
     bool sendDatagram(const QByteArray& datagram, quint32 address);
+    const QList<quint32>& interfaceBroadcasts();
 
     DatagramSeq& m_seq;
     QUdpSocket* m_sendSocket;
@@ -93,6 +115,11 @@ private:
     qsizetype m_backlogNext = 0;
     QList<quint32> m_broadcastAddrs;
     quint16 m_sendPort = 8166;
+    bool m_everyInterface = true;
+    // Asking the system for its interfaces takes a while; their broadcasts are
+    // looked up again after a few seconds, so a network that comes up is heard.
+    QList<quint32> m_interfaceBroadcasts;
+    QElapsedTimer m_interfacesAge;
     bool m_exiting = false;
     bool m_reading = false;
     bool m_passQueued = false;
@@ -100,6 +127,8 @@ private:
     std::chrono::nanoseconds m_passBudget = std::chrono::milliseconds(4);
     int m_wantedReceiveBuffer = WantedReceiveBuffer;
     int m_receiveBufferSize = 0;
+    quint16 m_boundPort = 0;
+    QString m_bindError;
 };
 
 } // namespace quorvelle::net

@@ -75,6 +75,7 @@ SettingsSchema::SettingsSchema(const SchemaContext& c)
     b.text(UsStatus, u"0"_s);
     b.number(UDPPort, 8166);
     b.text(Codepage, QString::fromLatin1(c.codepage));
+    b.flag(BroadcastEveryInterface, true);
     b.computed(SubjBy, ValueType::Text); // the own nick
     b.text(SubjDateTime, SubjectTimeText(c.startTime));
     b.text(Subject, c.versionCaption);

@@ -112,6 +112,7 @@ QUORVELLE_KEY(Settings, NickName);
 QUORVELLE_KEY(Settings, UsStatus);
 QUORVELLE_KEY(Settings, UDPPort);
 QUORVELLE_KEY(Settings, Codepage);
+QUORVELLE_KEY(Settings, BroadcastEveryInterface);
 QUORVELLE_KEY(Settings, SubjBy);
 QUORVELLE_KEY(Settings, SubjDateTime);
 QUORVELLE_KEY(Settings, Subject);

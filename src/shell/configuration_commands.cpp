@@ -26,6 +26,7 @@ ConfigurationCommands::ConfigurationCommands(QWidget* window, MainMenu& menu,
 
 void ConfigurationCommands::load(const settings::Settings& s)
 {
+    m_session.net().transport().setEveryInterface(s.flag(key::BroadcastEveryInterface));
     m_session.logs().setDirectory(s.text(key::LogsDir));
     m_session.transfers().setIncomingDir(s.text(key::FilesDir));
 }
@@ -37,6 +38,7 @@ void ConfigurationCommands::save(settings::Settings& s) const
     s.eraseSection(settings::section::AddrList);
     for (quint32 address : transport.broadcastAddrs())
         s.setListItem(settings::section::AddrList, net::IpToText(address));
+    s.setFlag(key::BroadcastEveryInterface, transport.everyInterface());
     s.setText(key::Codepage, QString::fromLatin1(m_session.net().wireText().codepage()));
     s.setText(key::LogsDir, m_session.logs().directory());
     s.setText(key::FilesDir, m_session.transfers().incomingDir());
@@ -51,12 +53,15 @@ void ConfigurationCommands::Connection1Click()
             addresses.append(net::IpToText(address));
         auto* window =
             new TConnFm(addresses, transport.sendPort(), m_session.net().wireText().codepage());
+        window->setEveryInterface(transport.everyInterface());
         connect(window, &TConnFm::codepageChosen, this,
                 [this](const QByteArray& codepage) { m_session.setCodepage(codepage); });
         connect(window, &TConnFm::applied, this, [this](const QStringList& texts, quint16 port) {
             m_session.net().transport().SetBroadcastAddrs(texts);
             m_session.net().transport().setSendPort(port);
         });
+        connect(window, &TConnFm::everyInterfaceChosen, this,
+                [this](bool on) { m_session.net().transport().setEveryInterface(on); });
         connect(window, &TConnFm::confirmed, this,
                 [this] { m_session.actions().RefreshUsersList(); });
         return window;

@@ -80,6 +80,12 @@ TConnFm::TConnFm(const QStringList& addressTexts, quint16 port, const QByteArray
     connect(ui.BitBtn4, &QPushButton::clicked, this, &QWidget::close);
 }
 
+void TConnFm::setEveryInterface(bool on)
+{
+    everyInterface_ = on;
+    ui.EveryInterfaceBox->setChecked(on);
+}
+
 QStringList TConnFm::listEntries() const
 {
     QStringList entries;
@@ -188,6 +194,8 @@ void TConnFm::closeEvent(QCloseEvent* event)
         const QByteArray chosen = ui.CodepageBox->currentText().toLatin1();
         if (!codepage_.isEmpty() && chosen != codepage_)
             emit codepageChosen(chosen);
+        if (ui.EveryInterfaceBox->isChecked() != everyInterface_)
+            emit everyInterfaceChosen(ui.EveryInterfaceBox->isChecked());
     }
     QWidget::closeEvent(event);
 }

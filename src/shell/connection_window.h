@@ -19,6 +19,9 @@ public:
     TConnFm(const QStringList& addressTexts, quint16 port, const QByteArray& codepage = {},
             QWidget* parent = nullptr);
 
+    // The switch "Broadcast on every network interface", as it opens.
+    void setEveryInterface(bool on);
+
 signals:
     // Every close: the address texts in list order and the port to send to.
     void applied(const QStringList& addressTexts, quint16 port);
@@ -26,6 +29,8 @@ signals:
     void confirmed();
     // With OK, when another code page was chosen.
     void codepageChosen(const QByteArray& codepage);
+    // With OK, when the switch was turned.
+    void everyInterfaceChosen(bool on);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -45,6 +50,7 @@ private:
     QStringList snapshot_;
     quint16 port_;
     QByteArray codepage_;
+    bool everyInterface_ = true;
     bool confirmed_ = false;
     bool centred_ = false;
 };

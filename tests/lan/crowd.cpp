@@ -4,6 +4,10 @@
 //
 // Prints "ready" once it listens and "answered N to ADDRESS" when done; exits 1
 // when no question came within the wait.
+//
+// With --stranger ADDRESS it is instead a sender nobody knows: it sends a #Main
+// line every 200 ms to ADDRESS for the wait, never answers, and prints
+// "asked N" for the "?" that reached it.
 
 #include "net/codec.h"
 #include "net/packets.h"
@@ -33,7 +37,10 @@ int main(int argc, char* argv[])
     const QCommandLineOption countOption(u"count"_s, u"Peers in the crowd."_s, u"n"_s, u"1000"_s);
     const QCommandLineOption waitOption(u"wait-seconds"_s, u"Give up after this long."_s,
                                         u"seconds"_s, u"60"_s);
-    parser.addOptions({portOption, addressOption, countOption, waitOption});
+    const QCommandLineOption strangerOption(
+        u"stranger"_s, u"Send lines as a stranger to this address; answer nothing."_s,
+        u"address"_s);
+    parser.addOptions({portOption, addressOption, countOption, waitOption, strangerOption});
     parser.process(app);
     const quint16 port = quint16(parser.value(portOption).toUInt());
     const int count = parser.value(countOption).toInt();
@@ -59,6 +66,32 @@ int main(int argc, char* argv[])
         return 2;
     }
     QUdpSocket sender;
+
+    if (parser.isSet(strangerOption)) {
+        const QHostAddress target(parser.value(strangerOption));
+        int asked = 0;
+        QObject::connect(&listener, &QUdpSocket::readyRead, &app, [&] {
+            while (listener.hasPendingDatagrams()) {
+                const auto decoded = net::DecodeDatagram(listener.receiveDatagram().data());
+                asked += decoded && net::ReceivedPacket(decoded->packet, text).command() == '?';
+            }
+        });
+        QTimer lines;
+        int sent = 0;
+        QObject::connect(&lines, &QTimer::timeout, &app, [&] {
+            sender.writeDatagram(
+                net::FrameDatagram(
+                    packets.ChatLine(u"Stranger"_s, u"#Main"_s, u"line %1"_s.arg(++sent)), seq),
+                target, port);
+        });
+        lines.start(200);
+        QTimer::singleShot(parser.value(waitOption).toInt() * 1000, &app, [&] {
+            std::printf("asked %d\n", asked);
+            std::fflush(stdout);
+            QCoreApplication::exit(0);
+        });
+        return app.exec();
+    }
 
     QObject::connect(&listener, &QUdpSocket::readyRead, &app, [&] {
         while (listener.hasPendingDatagrams()) {

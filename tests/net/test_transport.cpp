@@ -22,10 +22,12 @@ class RecordingTransport : public UdpTransport
 public:
     using UdpTransport::UdpTransport;
     QList<quint32> tried;
+    QList<InterfaceAddress> nics;
     int failAt = -1;
     qint64 failResult = -1;
 
 protected:
+    QList<InterfaceAddress> interfaces() const override { return nics; }
     qint64 writeDatagram(const QByteArray& datagram, quint32 address, quint16) override
     {
         tried.append(address);
@@ -117,36 +119,65 @@ private slots:
 
     void sendStopsAtFirstFailure_data()
     {
+        QTest::addColumn<bool>("everyInterface");
+        QTest::addColumn<QList<InterfaceAddress>>("nics");
         QTest::addColumn<int>("failAt");
         QTest::addColumn<qint64>("failResult");
-        QTest::newRow("second of three fails") << 1 << qint64(-1);
-        QTest::newRow("nothing written counts as failure") << 0 << qint64(0);
-        QTest::newRow("all succeed") << -1 << qint64(-1);
+        QTest::addColumn<QList<quint32>>("tried");
+        // Cable and Wi-Fi up, a second address on the cable, a bridge without carrier,
+        // a tunnel that cannot broadcast, and loopback.
+        const QList<InterfaceAddress> nics{
+            {u"eth0"_s, 0x0A000005, 24, 0x0A0000FF, true, true, false},
+            {u"wlan0"_s, 0xC0A80107, 24, 0xC0A801FF, true, true, false},
+            {u"eth0"_s, 0x0A000006, 24, 0x0A0000FF, true, true, false},
+            {u"docker0"_s, 0xAC110001, 16, 0xAC11FFFF, false, true, false},
+            {u"tun0"_s, 0x0A080001, 32, 0, true, false, false},
+            {u"lo"_s, Loopback, 8, 0, true, false, true},
+        };
+        const QList<InterfaceAddress> none = nics.mid(3);
+        constexpr quint32 All = 0xFFFFFFFF, Eth = 0x0A0000FF, Wlan = 0xC0A801FF;
+        QTest::newRow("second of three fails")
+            << false << nics << 1 << qint64(-1) << QList<quint32>{Loopback, All};
+        QTest::newRow("nothing written counts as failure")
+            << false << nics << 0 << qint64(0) << QList<quint32>{Loopback};
+        QTest::newRow("all succeed")
+            << false << nics << -1 << qint64(-1) << QList<quint32>{Loopback, All, Loopback};
+        QTest::newRow("limited broadcast on every interface")
+            << true << nics << -1 << qint64(-1) << QList<quint32>{Loopback, Eth, Wlan, Loopback};
+        // The entry's other interfaces are still tried; the table stops after it.
+        QTest::newRow("one interface fails")
+            << true << nics << 1 << qint64(-1) << QList<quint32>{Loopback, Eth, Wlan};
+        QTest::newRow("no interface up: the limited broadcast as it is")
+            << true << none << -1 << qint64(-1) << QList<quint32>{Loopback, All, Loopback};
     }
 
     // The table is only recorded here, never sent to.
     void sendStopsAtFirstFailure()
     {
+        QFETCH(bool, everyInterface);
+        QFETCH(QList<InterfaceAddress>, nics);
         QFETCH(int, failAt);
         QFETCH(qint64, failResult);
+        QFETCH(QList<quint32>, tried);
         DatagramSeq seq(10);
         RecordingTransport transport(seq);
+        transport.nics = nics;
+        transport.setEveryInterface(everyInterface);
         transport.failAt = failAt;
         transport.failResult = failResult;
         transport.LoadBroadcastAddrs({});
         QCOMPARE(transport.broadcastAddrs(), QList<quint32>{0xFFFFFFFF});
         // A text the conversion rejects stands for all ones; duplicates stay.
         transport.LoadBroadcastAddrs({u"127.0.0.1"_s, u"nowhere"_s, u"127.1"_s});
-        const QList<quint32> table{Loopback, 0xFFFFFFFF, Loopback};
         QSignalSpy failed(&transport, &UdpTransport::sendFailed);
 
         QCOMPARE(transport.SendBroadcast("/Xx"), failAt < 0);
         QCOMPARE(failed.size(), failAt < 0 ? 0 : 1);
-        QCOMPARE(transport.tried, failAt < 0 ? table : table.first(failAt + 1));
+        QCOMPARE(transport.tried, tried);
         QCOMPARE(seq.value(), quint16(11));
         // Address 0 (a user nobody knows) fails too, with nothing on the wire.
         QVERIFY(!transport.SendTo("/Xx", 0));
-        QCOMPARE(transport.tried.size(), failAt < 0 ? 3 : failAt + 1);
+        QCOMPARE(transport.tried.size(), tried.size());
     }
 
     void receivesEveryDatagramInOrder_data()

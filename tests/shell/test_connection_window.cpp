@@ -1,5 +1,6 @@
 #include "shell/connection_window.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
@@ -59,6 +60,8 @@ private slots:
             port = p;
         });
         connect(w, &TConnFm::confirmed, this, [this] { events << u"confirmed"_s; });
+        connect(w, &TConnFm::everyInterfaceChosen, this,
+                [this](bool on) { events << u"every interface %1"_s.arg(on); });
         connect(w, &QObject::destroyed, this, [this] { events << u"destroyed"_s; });
         w->show();
     }
@@ -116,6 +119,10 @@ private slots:
         click("BitBtn2");
         edit2()->selectAll();
         QTest::keyClicks(edit2(), u"1234"_s);
+        auto* everyInterface = child<QCheckBox>("EveryInterfaceBox");
+        QVERIFY(everyInterface->isChecked());
+        everyInterface->setFocus();
+        QTest::keyClick(everyInterface, Qt::Key_Space);
         const QStringList edited{Opening[1], u" 1.2.x"_s, u"127.0.0.9"_s};
         QCOMPARE(entries(), edited);
         QVERIFY(events.isEmpty());
@@ -128,8 +135,9 @@ private slots:
             click(how.toLatin1().constData());
 
         QTRY_VERIFY(w.isNull());
-        const QStringList closing = {u"applied"_s, u"confirmed"_s, u"destroyed"_s};
-        QCOMPARE(events, ok ? closing : (QStringList{closing[0], closing[2]}));
+        const QStringList closing = {u"applied"_s, u"confirmed"_s, u"every interface 0"_s,
+                                     u"destroyed"_s};
+        QCOMPARE(events, ok ? closing : (QStringList{closing[0], closing[3]}));
         QCOMPARE(applied, ok ? edited : Opening);
         QCOMPARE(port, ok ? 1234 : 4711);
     }
