@@ -13,10 +13,17 @@ NetSession::NetSession(settings::SessionState& state, const QByteArray& codepage
       m_dispatcher(m_registry, state, *this, m_packets, m_text, m_actions, m_sinks),
       m_recheck(
           m_registry,
-          [this](quint32 address) {
-              SendToAddress(m_packets.WhoIsThere(m_state.MyNick, m_state.MyStatus), address);
-          },
-          [this] { return m_state.MyNick; })
+          RecheckLink{
+              .askAddress =
+                  [this](quint32 address) {
+                      SendToAddress(m_packets.WhoIsThere(m_state.MyNick, m_state.MyStatus),
+                                    address);
+                  },
+              .askNet =
+                  [this] { SendBroadcast(m_packets.WhoIsThere(m_state.MyNick, m_state.MyStatus)); },
+              .systemDrops = [this] { return m_transport.systemDrops(); },
+              .myNick = [this] { return m_state.MyNick; },
+          })
 {
     connect(&m_transport, &UdpTransport::datagramReceived, this,
             [this](const QByteArray& datagram, quint32 source) {

@@ -257,13 +257,18 @@ void TestDispatcher::admissionDuplicatesAndExit()
 
 // After a refresh the peers listed before it that have not answered are asked
 // again at their own addresses, paced; those that answered and the user are not.
+// Drops reported while the answers come in ask the net again, once the burst is
+// over, a few times at most.
 void TestDispatcher::aRefreshAsksAgainWhoDidNotAnswer()
 {
     presence::UsersRegistry registry;
     QList<quint32> asked;
-    RefreshRecheck recheck(
-        registry, [&](quint32 address) { asked.append(address); }, [] { return u"Me"_s; },
-        {50, 1, 10});
+    int netAsks = 0;
+    std::optional<quint64> drops = 7;
+    RefreshRecheck recheck(registry,
+                           {[&](quint32 address) { asked.append(address); }, [&] { ++netAsks; },
+                            [&] { return drops; }, [] { return u"Me"_s; }},
+                           {50, 1, 10, 10, 400, 2});
     registry.AddUser(u"Me"_s, u"0", 0x7F000001);
     for (const auto& [nick, address] :
          {std::pair{u"Bob"_s, 0x0A00000Bu}, {u"Carl"_s, 0x0A00000Cu}, {u"Dan"_s, 0x0A00000Du}})
@@ -273,8 +278,21 @@ void TestDispatcher::aRefreshAsksAgainWhoDidNotAnswer()
     QTRY_COMPARE(asked.size(), 2);
     std::sort(asked.begin(), asked.end());
     QCOMPARE(asked, (QList<quint32>{0x0A00000C, 0x0A00000D}));
-    QTest::qWait(50);
+    QCOMPARE(netAsks, 0); // nothing dropped
+    *drops += 3;
+    QTRY_COMPARE(netAsks, 1);
+    *drops += 1;
+    QTRY_COMPARE(netAsks, 2);
+    *drops += 1;
+    QTest::qWait(60);
     QCOMPARE(asked.size(), 2); // each once
+    QCOMPARE(netAsks, 2);      // the cap
+
+    // Where the system does not tell, nothing more is asked.
+    drops.reset();
+    registry.ClearUsers();
+    QTest::qWait(60);
+    QCOMPARE(netAsks, 2);
 }
 
 void TestDispatcher::subjectTakeOver_data()
