@@ -8,6 +8,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools
+  qt6-l10n-tools qt6-translations-l10n
   libgl1-mesa-dev libxcb1-dev libxcb-xkb-dev libxcb-keysyms1-dev
 )
 if [ "${1:-}" = test ]; then
@@ -16,7 +17,7 @@ if [ "${1:-}" = test ]; then
     # an X desktop: server, window manager, tray host, key and window tools,
     # screenshots, session bus; network namespaces
     xvfb xauth x11-utils x11-xkb-utils xdotool openbox trayer imagemagick dbus
-    iproute2 procps desktop-file-utils appstream
+    iproute2 procps python3 desktop-file-utils appstream
     # fuzzing: clang with libFuzzer and the sanitizer runtimes
     clang libclang-rt-dev
   )

@@ -1,10 +1,13 @@
 // quorvelle-cli: a peer without windows, for terminals, scripts and tests.
 
 #include "chat/channel_list.h"
+#include "cli/diagnose.h"
 #include "cli/headless_peer.h"
+#include "platform/single_instance.h"
 #include "platform/termination_signals.h"
 #include "settings/program_info.h"
 #include "settings/settings.h"
+#include "settings/translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -73,9 +76,37 @@ private:
 
 } // namespace
 
+// Reads the user's settings without writing them; options given override them.
+int Diagnose(const QCommandLineParser& parser, const QCommandLineOption& nick,
+             const QCommandLineOption& port, const QCommandLineOption& broadcast,
+             const QCommandLineOption& codepage)
+{
+    settings::SettingsSchema schema(settings::SchemaContext::current());
+    settings::SettingsStore store;
+    const settings::Settings values(store, schema);
+    cli::DiagnoseOptions options;
+    options.port = quint16(values.number(settings::key::UDPPort));
+    options.broadcast = values.listItems(settings::section::AddrList);
+    options.everyInterface = values.flag(settings::key::BroadcastEveryInterface);
+    options.nick = values.text(settings::key::NickName);
+    options.codepage = values.text(settings::key::Codepage).toLatin1();
+    options.programRunning = !platform::SingleInstance(store.location()).tryLock();
+    if (parser.isSet(nick))
+        options.nick = parser.value(nick);
+    if (parser.isSet(port))
+        options.port = quint16(parser.value(port).toUInt());
+    if (parser.isSet(broadcast))
+        options.broadcast = parser.values(broadcast);
+    if (parser.isSet(codepage))
+        options.codepage = parser.value(codepage).toLatin1();
+    QTextStream out(stdout);
+    return cli::RunDiagnose(options, out);
+}
+
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    settings::InstallTranslations();
     settings::UseNativeSettingsFormat();
     QCoreApplication::setApplicationVersion(settings::GetVersionText());
 
@@ -107,10 +138,15 @@ int main(int argc, char* argv[])
         u"trace"_s, u"Print every packet that arrives as !packet<TAB>packet."_s);
     const QCommandLineOption settingsOption(
         u"use-settings"_s, u"Start from the user's settings and save them at quit."_s);
+    const QCommandLineOption diagnoseOption(
+        u"diagnose"_s, u"Test the net with the user's settings (or the options given), print "
+                       "what was found and the likely cause when nobody answers, and exit."_s);
     parser.addOptions({nickOption, statusOption, portOption, broadcastOption, channelOption,
                        logsOption, filesOption, codepageOption, stampsOption, traceOption,
-                       settingsOption});
+                       settingsOption, diagnoseOption});
     parser.process(app);
+    if (parser.isSet(diagnoseOption))
+        return Diagnose(parser, nickOption, portOption, broadcastOption, codepageOption);
 
     const bool useSettings = parser.isSet(settingsOption);
     settings::SettingsSchema schema(settings::SchemaContext::current());

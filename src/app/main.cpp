@@ -3,6 +3,7 @@
 #include "platform/termination_signals.h"
 #include "settings/program_info.h"
 #include "settings/settings_store.h"
+#include "settings/translations.h"
 #include "shell/main_window.h"
 #include "shell/tray_icon.h"
 #include "shell/window_presence.h"
@@ -62,6 +63,7 @@ int main(int argc, char* argv[])
                      qPrintable(app.arguments().at(1)), qPrintable(Usage()));
         return UsageError;
     }
+    settings::InstallTranslations();
     settings::UseNativeSettingsFormat();
     QApplication::setApplicationDisplayName(settings::WindowCaption());
     QApplication::setQuitOnLastWindowClosed(false);

@@ -42,11 +42,13 @@ int DatagramReader::open(quint16 port, int wantedBuffer)
     if (!m_socket->bind(QHostAddress::AnyIPv4, port,
                         QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint)) {
         m_bindError = m_socket->errorString();
+        m_bindInUse = m_socket->error() == QAbstractSocket::AddressInUseError;
         delete m_socket;
         m_socket = nullptr;
         return -1;
     }
     m_bindError.clear();
+    m_bindInUse = false;
     m_descriptor = m_socket->socketDescriptor();
     connect(m_socket, &QUdpSocket::readyRead, this, &DatagramReader::readAvailable);
     m_socket->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, wantedBuffer);

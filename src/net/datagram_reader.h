@@ -46,6 +46,7 @@ public:
     int open(quint16 port, int wantedBuffer);
     // Why the last open failed, in the system's words.
     QString bindError() const { return m_bindError; }
+    bool bindInUse() const { return m_bindInUse; }
 
     // Any thread: everything waiting, oldest first.
     QList<ReceivedDatagram> take();
@@ -65,6 +66,7 @@ private:
     QUdpSocket* m_socket = nullptr;
     std::atomic<qintptr> m_descriptor{-1};
     QString m_bindError;
+    bool m_bindInUse = false;
     QByteArray m_buffer;
 
     QMutex m_mutex;

@@ -52,6 +52,7 @@ bool UdpTransport::OpenSockets(quint16 port)
         [this, port] {
             const int result = m_reader->open(port, m_wantedReceiveBuffer);
             m_bindError = m_reader->bindError();
+            m_bindInUse = m_reader->bindInUse();
             return result;
         },
         Qt::BlockingQueuedConnection, &granted);

@@ -48,6 +48,8 @@ public:
     quint16 boundPort() const { return m_boundPort; }
     // Why the last OpenSockets could not bind, in the system's words.
     const QString& bindError() const { return m_bindError; }
+    // The last OpenSockets failed because another program holds the port.
+    bool bindInUse() const { return m_bindInUse; }
 
     // The value names of the AddrList section; none means "255.255.255.255.".
     void LoadBroadcastAddrs(const QStringList& names);
@@ -60,6 +62,8 @@ public:
     // two networks is heard on both (the limited one leaves by one interface only).
     // Without such an interface the limited broadcast goes out as it is.
     bool everyInterface() const { return m_everyInterface; }
+    // The machine's interfaces; tests give a made-up list.
+    virtual QList<InterfaceAddress> interfaces() const { return SystemInterfaces(); }
     void setEveryInterface(bool on);
 
     quint16 sendPort() const { return m_sendPort; }
@@ -98,8 +102,6 @@ protected:
     // turn, then the next pass goes on.
     void setMaxDatagramsPerPass(int count) { m_maxDatagramsPerPass = count; }
     void setPassBudget(std::chrono::nanoseconds budget) { m_passBudget = budget; }
-    // The machine's interfaces; tests give a made-up list.
-    virtual QList<InterfaceAddress> interfaces() const { return SystemInterfaces(); }
 
 private:
     void readPendingDatagrams();
@@ -129,6 +131,7 @@ private:
     int m_receiveBufferSize = 0;
     quint16 m_boundPort = 0;
     QString m_bindError;
+    bool m_bindInUse = false;
 };
 
 } // namespace quorvelle::net

@@ -4,6 +4,7 @@
 #include "net/ipv4_text.h"
 #include "settings/settings.h"
 #include "shell/connection_window.h"
+#include "shell/diagnostics_window.h"
 #include "shell/main_menu.h"
 #include "shell/secondary_window.h"
 
@@ -22,6 +23,8 @@ ConfigurationCommands::ConfigurationCommands(QWidget* window, MainMenu& menu,
     connect(menu.Connection1, &QAction::triggered, this, &ConfigurationCommands::Connection1Click);
     connect(menu.LogsDirectory1, &QAction::triggered, this,
             &ConfigurationCommands::LogsDirectory1Click);
+    connect(menu.Diagnostics1, &QAction::triggered, this,
+            &ConfigurationCommands::Diagnostics1Click);
 }
 
 void ConfigurationCommands::load(const settings::Settings& s)
@@ -66,6 +69,11 @@ void ConfigurationCommands::Connection1Click()
                 [this] { m_session.actions().RefreshUsersList(); });
         return window;
     });
+}
+
+void ConfigurationCommands::Diagnostics1Click()
+{
+    ShowSecondaryWindow(m_diagnostics, [this] { return new DiagnosticsWindow(m_session); });
 }
 
 void ConfigurationCommands::LogsDirectory1Click()

@@ -19,6 +19,7 @@ namespace quorvelle::shell {
 
 class MainMenu;
 class TConnFm;
+class DiagnosticsWindow;
 
 class ConfigurationCommands : public QObject
 {
@@ -32,11 +33,13 @@ public:
 
     void Connection1Click();
     void LogsDirectory1Click();
+    void Diagnostics1Click();
 
 private:
     QWidget* m_window;
     chat::ChatSession& m_session;
     QPointer<TConnFm> m_connection;
+    QPointer<DiagnosticsWindow> m_diagnostics;
 };
 
 } // namespace quorvelle::shell

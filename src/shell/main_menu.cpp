@@ -59,6 +59,7 @@ MainMenu::MainMenu(QWidget* window, settings::Switches& switchState)
 
     QMenu* config = p->addMenu(u"Configuration"_s);
     Connection1 = command(config, "Connection1", u"UDP Connection..."_s, keys("Ctrl+U"));
+    Diagnostics1 = command(config, "Diagnostics1", tr("Network Diagnostics..."));
     SoundEvents1 = command(config, "SoundEvents1", u"Sound Events..."_s, keys("Ctrl+E"));
     miHotKey = command(config, "miHotKey", u"Hot Key for Popup..."_s, keys("Ctrl+H"));
     switches(config->addMenu(u"Allow Request Info"_s), {&S::SysInfo, &S::MemInfo, &S::ProgInfo});

@@ -46,6 +46,7 @@ public:
     QAction* Search1; // every log and the archive
     QAction* LogsDirectory1;
     QAction* Connection1;
+    QAction* Diagnostics1; // a test of the net, with likely causes
     QAction* SoundEvents1;
     QAction* miHotKey;
     QAction* FilesQueue2;

@@ -30,6 +30,11 @@ public:
         return m_listener->listen(address, port);
     }
     quint16 listenPort() const { return m_listener ? m_listener->serverPort() : 0; }
+    QString listenError() const { return m_listener ? m_listener->errorString() : QString(); }
+    bool listenInUse() const
+    {
+        return m_listener && m_listener->serverError() == QAbstractSocket::AddressInUseError;
+    }
 
     void startSend(TransferInfo info, quint32 address)
     {
@@ -140,6 +145,8 @@ bool TransferEngine::listen(const QHostAddress& address, quint16 port)
         [&] {
             ok = host->listen(address, port);
             m_listenPort = host->listenPort();
+            m_listenError = ok ? QString() : host->listenError();
+            m_listenInUse = !ok && host->listenInUse();
         },
         Qt::BlockingQueuedConnection);
     return ok;

@@ -38,6 +38,10 @@ public:
     // The parts of openFilePort, for tests: port 0 lets the system choose.
     bool listen(const QHostAddress& address, quint16 port);
     quint16 listenPort() const { return m_listenPort; }
+    // Why the file port could not be bound: the system's words, and whether
+    // another program holds it.
+    const QString& listenError() const { return m_listenError; }
+    bool listenInUse() const { return m_listenInUse; }
     void setPeerPort(quint16 port);
 
     // Used from the next header on.
@@ -68,6 +72,8 @@ private:
     QThread m_thread;
     Host* m_host;
     quint16 m_listenPort = 0;
+    QString m_listenError;
+    bool m_listenInUse = false;
 };
 
 } // namespace quorvelle::transfer

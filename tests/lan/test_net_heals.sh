@@ -2,7 +2,8 @@
 # A net that heals: a host on two networks hears and is heard on both; a peer
 # whose "!" was lost is asked again when it speaks, and what it said is shown
 # once, in order; a stranger that never answers is asked at most every 2 s and
-# nothing of it is shown.
+# nothing of it is shown; the diagnostics name who answered on which network,
+# and say why when nobody does.
 # Usage: test_net_heals.sh PATH/TO/quorvelle-cli PATH/TO/quorvelle-crowd
 QUORVELLE_CLI=$(realpath "$1")
 CROWD=$(realpath "$2")
@@ -94,6 +95,44 @@ echo "stranger asked $asked times in 5 s"
 lan_check "asked at least once, at most every 2 s" [ "${asked:-0}" -ge 1 -a "${asked:-0}" -le 3 ]
 lan_count 1 $'#Main\t<Stranger> line 1' 0
 lan_check "the stranger is not listed" [ "$(users_of 1)" = $'!users\t0Ann\t0Bob\t0Carl' ]
+
+echo "== diagnostics"
+lan_send 1 quit
+wait "${LAN_PIDS[1]}"
+mkdir -p "$LAN_DIR/diag/runtime" && chmod 700 "$LAN_DIR/diag/runtime"
+diagnose() { # output file
+  lan_run 1 env XDG_CONFIG_HOME="$LAN_DIR/diag" XDG_RUNTIME_DIR="$LAN_DIR/diag/runtime" \
+    "$QUORVELLE_CLI" --diagnose --nick Ann --port "$LAN_PORT" >"$1" 2>&1
+}
+said() { # file text: the report holds the text
+  lan_check "the report says: $2" grep -qF -- "$2" "$1" || sed 's/^/    /' "$1"
+}
+diagnose "$LAN_DIR/diag1"
+said "$LAN_DIR/diag1" "Bob answered from 10.77.0.2 by eth0 in"
+said "$LAN_DIR/diag1" "Carl answered from 10.78.0.3 by eth1 in"
+said "$LAN_DIR/diag1" "The net works: 2 peers answered."
+said "$LAN_DIR/diag1" "UDP port $LAN_PORT: open"
+
+# Bob's answers cannot reach network A's side of host 1.
+lan_run 2 ip route add blackhole 10.77.0.1/32
+diagnose "$LAN_DIR/diag2"
+said "$LAN_DIR/diag2" "Nobody answered on eth0 (10.77.0.1/24) in 3 s. A firewall may be blocking UDP port $LAN_PORT."
+said "$LAN_DIR/diag2" "Carl answered from 10.78.0.3 by eth1 in"
+lan_run 2 ip route del blackhole 10.77.0.1/32
+
+# Another program holds both ports, without sharing them.
+: >"$LAN_DIR/holder"
+lan_run 1 python3 -c '
+import socket, sys, time
+port = int(sys.argv[1])
+u = socket.socket(socket.AF_INET, socket.SOCK_DGRAM); u.bind(("0.0.0.0", port))
+t = socket.socket(); t.bind(("0.0.0.0", port - 1)); t.listen()
+print("holding", flush=True); time.sleep(30)' "$LAN_PORT" >"$LAN_DIR/holder" &
+LAN_PIDS+=($!)
+lan_wait_file "$LAN_DIR/holder" -x holding 5 "port holder"
+diagnose "$LAN_DIR/diag3"
+said "$LAN_DIR/diag3" "UDP port $LAN_PORT is in use by another program"
+said "$LAN_DIR/diag3" "File port $((LAN_PORT - 1)) is in use by another program"
 
 echo "passed $LAN_PASSES, failed $LAN_FAILS"
 [ "$LAN_FAILS" -eq 0 ]

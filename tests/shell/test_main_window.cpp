@@ -9,6 +9,7 @@
 #include "messages/message_window.h"
 #include "messages/message_windows.h"
 #include "net/codec.h"
+#include "shell/diagnostics_window.h"
 #include "shell/main_menu.h"
 #include "shell/main_window.h"
 #include "shell/users_list.h"
@@ -19,6 +20,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -191,6 +193,7 @@ private slots:
     void informationWindows();
     void archiveListsAndReopens();
     void searchHistory();
+    void networkDiagnostics();
     void channelsWindow();
     void filesGoThroughTheQueue();
 
@@ -984,6 +987,30 @@ void TestMainWindow::searchHistory()
     QCOMPARE(MessageWindows().first()->windowTitle(), u"<- Bob"_s);
     MessageWindows().first()->close();
     w->close();
+}
+
+// "Network Diagnostics...": the test "?" comes back by loopback; the report names
+// the ports, and "Copy" puts it on the clipboard as text.
+void TestMainWindow::networkDiagnostics()
+{
+    m_window->presence().Hide1Click();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    ChooseFromMainMenu(*m_window, {u"Configuration"_s, u"Network Diagnostics..."_s});
+    QTRY_COMPARE(Shown<shell::DiagnosticsWindow>().size(), 1);
+    shell::DiagnosticsWindow* w = Shown<shell::DiagnosticsWindow>().first();
+    auto* text = w->findChild<QPlainTextEdit*>();
+    QTRY_VERIFY_WITH_TIMEOUT(text->toPlainText().contains(u"Findings:"_s), 10000);
+    const QString report = text->toPlainText();
+    for (const QString& line :
+         {u"  it came back by lo (127.0.0.1)"_s, u"UDP port %1: open"_s.arg(m_port),
+          u"File port %1: listening"_s.arg(m_port - 1)})
+        QVERIFY2(report.contains(line), qPrintable(line + u"\n"_s + report));
+    for (QPushButton* button : w->findChildren<QPushButton*>())
+        if (button->text() == u"Copy")
+            QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(QGuiApplication::clipboard()->text(), report);
+    QTest::keyClick(text, Qt::Key_Escape);
+    QTRY_VERIFY(Shown<shell::DiagnosticsWindow>().isEmpty());
 }
 
 void TestMainWindow::channelsWindow()

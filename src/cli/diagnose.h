@@ -1,0 +1,29 @@
+#pragma once
+
+// quorvelle-cli --diagnose: the network diagnostics with sockets of its own.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class QTextStream;
+
+namespace quorvelle::cli {
+
+struct DiagnoseOptions
+{
+    quint16 port = 8166;
+    QStringList broadcast; // empty: 255.255.255.255
+    bool everyInterface = true;
+    QString nick;
+    QByteArray codepage;
+    // The desktop program runs with these settings and holds the file port.
+    bool programRunning = false;
+};
+
+// Sends a test "?", waits for the answers and prints the report. The question
+// carries the Offline status, so a peer that lists the asker anew shows it as
+// away from the net rather than ready to talk. Returns 0 when someone answered.
+int RunDiagnose(const DiagnoseOptions& options, QTextStream& out);
+
+} // namespace quorvelle::cli
