@@ -29,10 +29,12 @@ DiagnosticsWindow::DiagnosticsWindow(chat::ChatSession& session, QWidget* parent
 {
     setWindowTitle(tr("Network Diagnostics"));
     m_text->setReadOnly(true);
-    m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_progress->setRange(0, 0); // busy while the answers are awaited
     m_progress->setTextVisible(false);
+    QSizePolicy keepPlace = m_progress->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true); // the buttons stay where they are
+    m_progress->setSizePolicy(keepPlace);
     auto* close = new QPushButton(tr("Close"), this);
 
     auto* buttons = new QHBoxLayout;
