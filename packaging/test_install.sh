@@ -38,6 +38,7 @@ check "bin/quorvelle-cli" test -x "$tmp/bin/quorvelle-cli"
 check "desktop file" test -f "$desktop"
 check "icon" test -s "$icon"
 check "metainfo" test -f "$metainfo"
+check "bus interface" test -s "$tmp/share/dbus-1/interfaces/$app_id.xml"
 # The program finds its default sounds at bin/../share/quorvelle/Sounds.
 check "default sounds" test -s "$tmp/share/quorvelle/Sounds/RecvMess.wav"
 # Where systemd looks for it under /usr and /usr/local.

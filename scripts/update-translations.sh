@@ -18,7 +18,7 @@ def fill(m):
     return (f'<source>{source}</source>\n        <translation>\n'
             f'            <numerusform>{one}</numerusform>\n'
             f'            <numerusform>{many}</numerusform>\n        </translation>')
-text = re.sub(r'<source>(.*?)</source>\s*<translation type="unfinished">.*?</translation>',
+text = re.sub(r'<source>([^<]*)</source>\s*<translation type="unfinished">.*?</translation>',
               fill, text, flags=re.S)
 open(path, "w", encoding="utf-8").write(text)
 PY

@@ -43,12 +43,12 @@
     </message>
 </context>
 <context>
-    <name>quorvelle::messages::MessageWindows</name>
+    <name>quorvelle::transfer::FileCommands</name>
     <message numerus="yes">
-        <source>%n more message(s) wait in Logging &gt; Messages Archive...</source>
+        <source>%n file transfer(s) are not finished; exiting ends them and removes their partial files. Exit anyway?</source>
         <translation>
-            <numerusform>%n more message wait in Logging &gt; Messages Archive...</numerusform>
-            <numerusform>%n more messages wait in Logging &gt; Messages Archive...</numerusform>
+            <numerusform>%n file transfer is not finished; exiting ends it and removes its partial file. Exit anyway?</numerusform>
+            <numerusform>%n file transfers are not finished; exiting ends them and removes their partial files. Exit anyway?</numerusform>
         </translation>
     </message>
 </context>

@@ -9,6 +9,7 @@
 #include "shell/window_presence.h"
 
 #ifdef QUORVELLE_HAVE_DBUS
+#include "messages/message_windows.h"
 #include "shell/session_bus_entry.h"
 #endif
 
@@ -94,7 +95,11 @@ int main(int argc, char* argv[])
                      [&window] { window.Exit1Click(); });
 
 #ifdef QUORVELLE_HAVE_DBUS
-    shell::SessionBusEntry entry;
+    shell::SessionBusEntry entry(&window.session());
+    QObject::connect(&window.messageWindows(), &messages::MessageWindows::arrived, &entry,
+                     [&entry](const QString& sender, const QString& text) {
+                         emit entry.MessageReceived(sender, text);
+                     });
     QObject::connect(&entry, &shell::SessionBusEntry::updateRequested, &window,
                      [&window] { window.session().actions().RefreshUsersList(); });
     QObject::connect(&entry, &shell::SessionBusEntry::showRequested, &window,

@@ -33,18 +33,18 @@ TChannelsFm::TChannelsFm(const QList<KeptChannel>& kept)
     : QWidget(nullptr, Qt::Window | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint)
 {
     setObjectName(u"TChannelsFm"_s);
-    setWindowTitle(u"Channels"_s);
+    setWindowTitle(tr("Channels"));
     setWindowIcon(shell::ImageList::icon(40));
 
-    auto* own = new QGroupBox(u" Your List of Channels: "_s, this);
+    auto* own = new QGroupBox(tr(" Your List of Channels: "), this);
     MyChanList = new QListWidget(own);
     MyChanList->setObjectName(u"MyChanList"_s);
     ChanEdit = new QLineEdit(own);
     ChanEdit->setObjectName(u"ChanEdit"_s);
     ChanEdit->setMaxLength(24);
-    QPushButton* AddButt = Button(u"AddButt"_s, u"Add"_s, 50, own);
-    QPushButton* DelButt = Button(u"DelButt"_s, u"Del"_s, 51, own);
-    QPushButton* JoinButt = Button(u"JoinButt"_s, u"Join the Channel"_s, 8, own);
+    QPushButton* AddButt = Button(u"AddButt"_s, tr("Add"), 50, own);
+    QPushButton* DelButt = Button(u"DelButt"_s, tr("Del"), 51, own);
+    QPushButton* JoinButt = Button(u"JoinButt"_s, tr("Join the Channel"), 8, own);
     auto* ownLayout = new QGridLayout(own);
     ownLayout->setContentsMargins(6, 4, 6, 6);
     ownLayout->setSpacing(4);
@@ -54,13 +54,13 @@ TChannelsFm::TChannelsFm(const QList<KeptChannel>& kept)
     ownLayout->addWidget(DelButt, 2, 0);
     ownLayout->addWidget(JoinButt, 2, 1, 1, 2);
 
-    auto* net = new QGroupBox(u" Created Channels: "_s, this);
+    auto* net = new QGroupBox(tr(" Created Channels: "), this);
     CreatedChanList = new QListWidget(net);
     CreatedChanList->setObjectName(u"CreatedChanList"_s);
     GetChanButt = Button(u"GetChanButt"_s, QString(), 69, net);
     GetChanButt->setFlat(true);
-    GetChanButt->setToolTip(u"Ask the net again (Ctrl+R)"_s);
-    QPushButton* AddListButt = Button(u"AddListButt"_s, u"Add to List"_s, 20, net);
+    GetChanButt->setToolTip(tr("Ask the net again (Ctrl+R)"));
+    QPushButton* AddListButt = Button(u"AddListButt"_s, tr("Add to List"), 20, net);
     auto* netLayout = new QGridLayout(net);
     netLayout->setContentsMargins(6, 4, 6, 6);
     netLayout->setSpacing(4);
@@ -68,8 +68,8 @@ TChannelsFm::TChannelsFm(const QList<KeptChannel>& kept)
     netLayout->addWidget(GetChanButt, 0, 1, Qt::AlignTop);
     netLayout->addWidget(AddListButt, 1, 1, Qt::AlignBottom);
 
-    QPushButton* OKButt = Button(u"OKButt"_s, u"&OK"_s, 65, this);
-    QPushButton* CancelButt = Button(u"CancelButt"_s, u"Cancel"_s, 15, this);
+    QPushButton* OKButt = Button(u"OKButt"_s, tr("&OK"), 65, this);
+    QPushButton* CancelButt = Button(u"CancelButt"_s, tr("Cancel"), 15, this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(OKButt);
@@ -141,7 +141,7 @@ void TChannelsFm::AddButtClick()
     // A "/" or "\" would split the name in the packets and in the settings.
     if (!IsChannelName(channel)) {
         QToolTip::showText(ChanEdit->mapToGlobal(QPoint(0, ChanEdit->height())),
-                           u"A channel name cannot hold \"/\", \"\\\" or control characters."_s,
+                           tr("A channel name cannot hold \"/\", \"\\\" or control characters."),
                            ChanEdit);
         return;
     }

@@ -67,6 +67,9 @@ void ChatOutput::append(int index, const QString& text, const QString& nick, Lin
         m_view->appendLines(index, lines, colour, markup);
     if (logged(index))
         m_logs.AppendLogLine(m_conversations.at(index).name + u".log"_s, lines.join(u"\r\n"_s));
+    if (m_observer)
+        for (const QString& line : lines)
+            m_observer(m_conversations.at(index).name, line);
 }
 
 void ChatOutput::OpenConversation(const QString& name, bool activate, net::ConversationKind kind)

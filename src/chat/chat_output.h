@@ -54,6 +54,11 @@ public:
                std::function<QDateTime()> clock = &QDateTime::currentDateTime);
 
     void setView(ChatOutputView* view) { m_view = view; }
+    // Told every composed line shown in a conversation, view or not.
+    void setLineObserver(std::function<void(const QString&, const QString&)> observer)
+    {
+        m_observer = std::move(observer);
+    }
 
     void AddChatLine(const net::ChatLine& line);
 
@@ -74,6 +79,7 @@ private:
     const LogWriter& m_logs;
     const net::Sinks& m_sinks;
     ChatOutputView* m_view = nullptr;
+    std::function<void(const QString& conversation, const QString& line)> m_observer;
     QString m_caption;
     std::function<QDateTime()> m_clock;
 };

@@ -20,6 +20,10 @@ ChatSession::ChatSession(settings::SessionState& state, const QByteArray& codepa
       m_transfers(m_net.registry(), state, codepage)
 {
     m_net.sinks().conversations = this;
+    m_net.sinks().presence = this;
+    m_output.setLineObserver([this](const QString& conversation, const QString& line) {
+        emit lineShown(conversation, line);
+    });
     // Every arrival and every end of a file is seen in the chat, window open or not.
     connect(&m_transfers.queue(), &transfer::FilesQueue::ended, this,
             [this](transfer::Direction direction, const transfer::TransferInfo& info) {

@@ -17,7 +17,7 @@
 
 namespace quorvelle::chat {
 
-class ChatSession : public QObject, private net::ConversationSink
+class ChatSession : public QObject, private net::ConversationSink, private net::PresenceSink
 {
     Q_OBJECT
 
@@ -58,6 +58,11 @@ public:
 signals:
     // A peer took another nick: windows that name it follow.
     void peerRenamed(const QString& from, const QString& to);
+    // A line shown in a conversation, as composed (stamp and nick prefix included).
+    void lineShown(const QString& conversation, const QString& line);
+    // A peer came to the net ("@") or left it ("$").
+    void peerJoinedNet(const QString& nick);
+    void peerLeftNet(const QString& nick);
 
 private:
     // ConversationSink
@@ -65,6 +70,9 @@ private:
     bool conversationExists(const QString& name) const override;
     QStringList conversationNames() const override;
     void renameConversation(const QString& from, const QString& to) override;
+    // PresenceSink
+    void peerJoined(const QString& nick) override { emit peerJoinedNet(nick); }
+    void peerLeft(const QString& nick) override { emit peerLeftNet(nick); }
 
     settings::SessionState& m_state;
     net::NetSession m_net;

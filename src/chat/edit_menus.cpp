@@ -9,6 +9,7 @@
 #include "shell/main_menu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QMenu>
 #include <QPainter>
@@ -61,7 +62,7 @@ EditMenus::EditMenus(QWidget* window, InputLine& input, shell::MainMenu& mainMen
     // The input line's menu.
     QMenu* p = m_inputMenu;
     m_inputItems = addEditItems(p);
-    auto* toMacros = new QMenu(u"Copy Line to Macros"_s, p);
+    auto* toMacros = new QMenu(tr("Copy Line to Macros"), p);
     for (int n = 1; n <= 12; ++n) {
         QAction* item = toMacros->addAction(u"F%1"_s.arg(n));
         item->setShortcut(FunctionKey(n, Qt::ShiftModifier));
@@ -69,19 +70,19 @@ EditMenus::EditMenus(QWidget* window, InputLine& input, shell::MainMenu& mainMen
     }
     p->insertMenu(m_inputItems.macros->menuAction(), toMacros);
     addSmiles(p);
-    m_klcConv = p->addAction(u"KLC Convert"_s);
+    m_klcConv = p->addAction(tr("KLC Convert"));
     m_klcConv->setObjectName(u"KLCConv"_s);
     m_klcConv->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Backspace));
     m_klcConv->setEnabled(platform::KlcAvailable());
     connect(m_klcConv, &QAction::triggered, this, [this] { KLCConvClick(m_target); });
     p->addSeparator();
     p->addAction(mainMenu.ClearChat);
-    m_clearLine = p->addAction(u"Clear Line"_s, &input, &InputLine::ClearLine1Click);
+    m_clearLine = p->addAction(tr("Clear Line"), &input, &InputLine::ClearLine1Click);
     m_clearLine->setShortcut(QKeySequence(Qt::Key_Escape));
-    m_sendLine = p->addAction(u"Send Line"_s, &input, &InputLine::SendLine1Click);
+    m_sendLine = p->addAction(tr("Send Line"), &input, &InputLine::SendLine1Click);
     p->setDefaultAction(m_sendLine);
-    m_history = {p->addAction(u"Previous Line"_s, &input, &InputLine::PrevLineClick),
-                 p->addAction(u"Next Line"_s, &input, &InputLine::NextLineClick)};
+    m_history = {p->addAction(tr("Previous Line"), &input, &InputLine::PrevLineClick),
+                 p->addAction(tr("Next Line"), &input, &InputLine::NextLineClick)};
     // The keys these items show follow the line's key mode.
     const auto showKeys = [this](bool multi) {
         m_sendLine->setShortcut(multi ? QKeySequence(Qt::CTRL | Qt::Key_Return)
@@ -131,24 +132,25 @@ void EditMenus::popUp(QMenu* menu, QWidget* box, const QPoint& globalPos)
 EditMenus::EditItems EditMenus::addEditItems(QMenu* menu)
 {
     EditItems items{};
-    items.undo = menu->addAction(u"Undo"_s, this, [this] { m_target.undo(); });
-    items.redo = menu->addAction(u"Redo"_s, this, [this] { m_target.redo(); });
+    items.undo = menu->addAction(tr("Undo"), this, [this] { m_target.undo(); });
+    items.redo = menu->addAction(tr("Redo"), this, [this] { m_target.redo(); });
     menu->addSeparator();
-    items.cut = menu->addAction(u"Cut"_s, this, [this] { m_target.cut(); });
-    items.copy = menu->addAction(u"Copy"_s, this, [this] { m_target.copy(); });
-    items.paste = menu->addAction(u"Paste"_s, this, [this] { m_target.paste(); });
-    items.del = menu->addAction(u"Delete"_s, this, [this] { m_target.deleteSelection(); });
+    items.cut = menu->addAction(tr("Cut"), this, [this] { m_target.cut(); });
+    items.copy = menu->addAction(tr("Copy"), this, [this] { m_target.copy(); });
+    items.paste = menu->addAction(tr("Paste"), this, [this] { m_target.paste(); });
+    items.del = menu->addAction(tr("Delete"), this, [this] { m_target.deleteSelection(); });
     menu->addSeparator();
-    items.selectAll = menu->addAction(u"Select All"_s, this, [this] { m_target.selectAll(); });
+    items.selectAll = menu->addAction(tr("Select All"), this, [this] { m_target.selectAll(); });
     menu->addSeparator();
-    items.setColor = menu->addMenu(u"Set Color"_s);
+    items.setColor = menu->addMenu(tr("Set Color"));
     const QColor frame = menu->palette().color(QPalette::Text);
     const auto& table = ColourCodeTable();
     for (int entry = 0; entry < int(table.size()); ++entry)
-        items.setColor->addAction(Swatch(table[size_t(entry)].colour, frame),
-                                  QString(table[size_t(entry)].caption), this,
-                                  [this, entry] { SetColorClick(m_target, entry); });
-    items.macros = menu->addMenu(u"Paste Line from Macros"_s);
+        items.setColor->addAction(
+            Swatch(table[size_t(entry)].colour, frame),
+            QCoreApplication::translate("ColourCodes", table[size_t(entry)].caption.data()), this,
+            [this, entry] { SetColorClick(m_target, entry); });
+    items.macros = menu->addMenu(tr("Paste Line from Macros"));
     for (int n = 1; n <= 12; ++n) {
         QAction* item =
             items.macros->addAction(QString(), this, [this, n] { PasteMacro(m_target, n); });
@@ -161,7 +163,7 @@ EditMenus::EditItems EditMenus::addEditItems(QMenu* menu)
 void EditMenus::addSmiles(QMenu* menu)
 {
     // Two columns of pictures with their texts, 1 .. 11 and 12 .. 22.
-    QMenu* smiles = menu->addMenu(u"Smiles"_s);
+    QMenu* smiles = menu->addMenu(tr("Smiles"));
     auto* grid = new QWidget(smiles);
     auto* layout = new QGridLayout(grid);
     layout->setContentsMargins(2, 2, 2, 2);

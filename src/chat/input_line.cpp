@@ -208,7 +208,7 @@ void InputLine::checkCodepage()
         return;
     }
     const QString warning =
-        QStringLiteral("The code page %1 cannot carry %2: they will go out as \"?\".")
+        tr("The code page %1 cannot carry %2: they will go out as \"?\".")
             .arg(QString::fromLatin1(m_session.net().wireText().codepage()), missing);
     m_marker->setPixmap(
         m_marker->style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(18, 18));

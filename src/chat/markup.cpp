@@ -17,22 +17,22 @@ constexpr ColourCodeEntry Code(const char* caption, const char* start, const cha
 }
 
 constexpr std::array<ColourCodeEntry, 16> ColourCodes{{
-    Code("White ", "*", "*", Rgb(255, 255, 255)),
-    Code("Silver", "@|", "|@", Rgb(192, 192, 192)),
-    Code("Red", "_|", "|_", Rgb(255, 0, 0)),
-    Code("Lime", "&|", "|&", Rgb(0, 255, 0)),
-    Code("Yellow", "^|", "|^", Rgb(255, 255, 0)),
-    Code("Blue", "$|", "|$", Rgb(0, 0, 255)),
-    Code("Fuchsia", "#|", "|#", Rgb(255, 0, 255)),
-    Code("Aqua", "%|", "|%", Rgb(0, 255, 255)),
-    Code("Black", "~", "~", Rgb(0, 0, 0)),
-    Code("Gray", "@", "@", Rgb(128, 128, 128)),
-    Code("Maroon", "_", "_", Rgb(128, 0, 0)),
-    Code("Green", "&", "&", Rgb(0, 128, 0)),
-    Code("Olive", "^", "^", Rgb(128, 128, 0)),
-    Code("Navy", "$", "$", Rgb(0, 0, 128)),
-    Code("Purple", "#", "#", Rgb(128, 0, 128)),
-    Code("Teal", "%", "%", Rgb(0, 128, 128)),
+    Code(QT_TRANSLATE_NOOP("ColourCodes", "White "), "*", "*", Rgb(255, 255, 255)),
+    Code(QT_TRANSLATE_NOOP("ColourCodes", "Silver"), "@|", "|@", Rgb(192, 192, 192)),
+    Code(QT_TRANSLATE_NOOP("ColourCodes", "Red"), "_|", "|_", Rgb(255, 0, 0)),
+    Code(QT_TRANSLATE_NOOP("ColourCodes", "Lime"), "&|", "|&", Rgb(0, 255, 0)),
+    Code(QT_TRANSLATE_NOOP("ColourCodes", "Yellow"), "^|", "|^", Rgb(255, 255, 0)),
+    Code(QT_TRANSLATE_NOOP("ColourCodes", "Blue"), "$|", "|$", Rgb(0, 0, 255)),
+    Code(QT_TRANSLATE_NOOP("ColourCodes", "Fuchsia"), "#|", "|#", Rgb(255, 0, 255)),
+    Code(QT_TRANSLATE_NOOP("ColourCodes", "Aqua"), "%|", "|%", Rgb(0, 255, 255)),
+    Code(QT_TRANSLATE_NOOP("ColourCodes", "Black"), "~", "~", Rgb(0, 0, 0)),
+    Code(QT_TRANSLATE_NOOP("ColourCodes", "Gray"), "@", "@", Rgb(128, 128, 128)),
+    Code(QT_TRANSLATE_NOOP("ColourCodes", "Maroon"), "_", "_", Rgb(128, 0, 0)),
+    Code(QT_TRANSLATE_NOOP("ColourCodes", "Green"), "&", "&", Rgb(0, 128, 0)),
+    Code(QT_TRANSLATE_NOOP("ColourCodes", "Olive"), "^", "^", Rgb(128, 128, 0)),
+    Code(QT_TRANSLATE_NOOP("ColourCodes", "Navy"), "$", "$", Rgb(0, 0, 128)),
+    Code(QT_TRANSLATE_NOOP("ColourCodes", "Purple"), "#", "#", Rgb(128, 0, 128)),
+    Code(QT_TRANSLATE_NOOP("ColourCodes", "Teal"), "%", "%", Rgb(0, 128, 128)),
 }};
 
 constexpr SmileEntry Smile(const char* text, int image)

@@ -31,7 +31,7 @@ enum class ColourCodeMode
 
 struct ColourCodeEntry
 {
-    QLatin1StringView caption; // the "Set Color" menu item
+    QLatin1StringView caption; // the "Set Color" menu item, in English (context "ColourCodes")
     QLatin1StringView startCode;
     QLatin1StringView endCode;
     int colour; // colour value: red | green << 8 | blue << 16

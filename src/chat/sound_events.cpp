@@ -13,20 +13,20 @@ using L = QLatin1StringView;
 namespace key = settings::key;
 
 const std::array<SoundEventInfo, SoundEventCount> table{{
-    {L("Join Network"), L("JoinNet.wav"), false},
-    {L("Leave Network"), L("LeavNet.wav"), false},
-    {L("Join Chanel"), L("JoinChan.wav"), false},
-    {L("Leave Chanel"), L("LeavChan.wav"), false},
-    {L("Join Private Chat"), L("JoinPriv.wav"), false},
-    {L("Leave Private Chat"), L("LeavPriv.wav"), false},
-    {L("Change NickName"), L("ChanNick.wav"), false},
-    {L("Change User Status"), L("ChanStat.wav"), false},
-    {L("Change Subject"), L("ChanSubj.wav"), false},
-    {L("Receive Message"), L("RecvMess.wav"), true},
-    {L("Receive Mass Message"), L("RecvMass.wav"), true},
-    {L("Receive Confirmation"), L("RecvConf.wav"), false},
-    {L("Receive Beep"), L("RecvBeep.wav"), true},
-    {L("Receive Chat Line"), L("RecvLine.wav"), false},
+    {L(QT_TRANSLATE_NOOP("SoundEvents", "Join Network")), L("JoinNet.wav"), false},
+    {L(QT_TRANSLATE_NOOP("SoundEvents", "Leave Network")), L("LeavNet.wav"), false},
+    {L(QT_TRANSLATE_NOOP("SoundEvents", "Join Chanel")), L("JoinChan.wav"), false},
+    {L(QT_TRANSLATE_NOOP("SoundEvents", "Leave Chanel")), L("LeavChan.wav"), false},
+    {L(QT_TRANSLATE_NOOP("SoundEvents", "Join Private Chat")), L("JoinPriv.wav"), false},
+    {L(QT_TRANSLATE_NOOP("SoundEvents", "Leave Private Chat")), L("LeavPriv.wav"), false},
+    {L(QT_TRANSLATE_NOOP("SoundEvents", "Change NickName")), L("ChanNick.wav"), false},
+    {L(QT_TRANSLATE_NOOP("SoundEvents", "Change User Status")), L("ChanStat.wav"), false},
+    {L(QT_TRANSLATE_NOOP("SoundEvents", "Change Subject")), L("ChanSubj.wav"), false},
+    {L(QT_TRANSLATE_NOOP("SoundEvents", "Receive Message")), L("RecvMess.wav"), true},
+    {L(QT_TRANSLATE_NOOP("SoundEvents", "Receive Mass Message")), L("RecvMass.wav"), true},
+    {L(QT_TRANSLATE_NOOP("SoundEvents", "Receive Confirmation")), L("RecvConf.wav"), false},
+    {L(QT_TRANSLATE_NOOP("SoundEvents", "Receive Beep")), L("RecvBeep.wav"), true},
+    {L(QT_TRANSLATE_NOOP("SoundEvents", "Receive Chat Line")), L("RecvLine.wav"), false},
 }};
 
 // A name typed or stored by hand may carry a stray line break or worse; no file

@@ -22,7 +22,7 @@ using settings::SoundEventCount;
 
 struct SoundEventInfo
 {
-    QLatin1StringView name;     // in the Sound Events window's list
+    QLatin1StringView name;     // in the Sound Events window's list (context "SoundEvents")
     QLatin1StringView waveFile; // the default, in the sounds directory
     // Messages and beeps sound even while the main window is hidden.
     bool evenWhenHidden;

@@ -7,6 +7,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -38,29 +39,29 @@ TSoundFm::TSoundFm(SoundPlayer& player, const std::function<void(QWidget*)>& att
     : m_player(player), m_copy(player.settings())
 {
     setObjectName(u"TSoundFm"_s);
-    setWindowTitle(u"Sound Events"_s);
+    setWindowTitle(tr("Sound Events"));
     setWindowIcon(shell::ImageList::icon(21));
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint);
 
-    auto* group = new QGroupBox(u" Play Sound on Events: "_s, this);
+    auto* group = new QGroupBox(tr(" Play Sound on Events: "), this);
     MasterSound =
-        Named(new QCheckBox(u"Enable All Sounds (Master switch)"_s, group), "MasterSound");
-    SoundVisible = Named(new QCheckBox(u"No Sounds in Hide Chat"_s, group), "SoundVisible");
-    InDnd = Named(new QCheckBox(u"In DND"_s, group), "InDnd");
-    InAway = Named(new QCheckBox(u"In Away"_s, group), "InAway");
-    EventLabel = new QLabel(u"Event:"_s, group);
+        Named(new QCheckBox(tr("Enable All Sounds (Master switch)"), group), "MasterSound");
+    SoundVisible = Named(new QCheckBox(tr("No Sounds in Hide Chat"), group), "SoundVisible");
+    InDnd = Named(new QCheckBox(tr("In DND"), group), "InDnd");
+    InAway = Named(new QCheckBox(tr("In Away"), group), "InAway");
+    EventLabel = new QLabel(tr("Event:"), group);
     Events = Named(new QComboBox(group), "Events");
     for (const SoundEventInfo& info : SoundEventTable())
-        Events->addItem(QString(info.name));
-    TestBtn = Named(new QPushButton(u"Test"_s, group), "TestBtn");
-    Wave = Named(new QRadioButton(u"WaveFile"_s, group), "Wave");
-    Speacker = Named(new QRadioButton(u"PC Speaker"_s, group), "Speacker");
-    Disabled = Named(new QRadioButton(u"Disabled"_s, group), "Disabled");
+        Events->addItem(QCoreApplication::translate("SoundEvents", info.name.data()));
+    TestBtn = Named(new QPushButton(tr("Test"), group), "TestBtn");
+    Wave = Named(new QRadioButton(tr("WaveFile"), group), "Wave");
+    Speacker = Named(new QRadioButton(tr("PC Speaker"), group), "Speacker");
+    Disabled = Named(new QRadioButton(tr("Disabled"), group), "Disabled");
     WaveFile = Named(new QLineEdit(group), "WaveFile");
     BrowseBtn = Named(new QToolButton(group), "BrowseBtn");
     BrowseBtn->setText(u"...."_s);
-    OkBtn = Named(new QPushButton(shell::ImageList::icon(65), u"OK"_s, this), "OkBtn");
-    CancelBtn = Named(new QPushButton(shell::ImageList::icon(15), u"Cancel"_s, this), "CancelBtn");
+    OkBtn = Named(new QPushButton(shell::ImageList::icon(65), tr("OK"), this), "OkBtn");
+    CancelBtn = Named(new QPushButton(shell::ImageList::icon(15), tr("Cancel"), this), "CancelBtn");
     auto* choice = new QButtonGroup(this);
     for (QRadioButton* b : {Wave, Speacker, Disabled})
         choice->addButton(b);
@@ -174,10 +175,10 @@ void TSoundFm::BrowseBtnClick()
     const QString current = SoundOfEvent({WaveFile->text()}, m_player.baseDirectory()).file;
     const QString folder = current.isEmpty() ? QString() : QFileInfo(current).absolutePath();
     const QString chosen = QFileDialog::getOpenFileName(
-        this, u"Select Wave File"_s,
+        this, tr("Select Wave File"),
         !folder.isEmpty() && QDir(folder).exists() ? folder
                                                    : m_player.baseDirectory() + u"Sounds"_s,
-        u"Wave Files (*.wav);;All Files (*)"_s);
+        tr("Wave Files (*.wav);;All Files (*)"));
     if (!chosen.isEmpty())
         WaveFile->setText(QDir::toNativeSeparators(chosen));
 }

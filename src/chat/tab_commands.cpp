@@ -72,7 +72,7 @@ void TabCommands::Close1Click()
         return;
     if (conversations.current() == 0) {
         if (QMessageBox::question(m_window, settings::WindowCaption(),
-                                  u"Are you sure want\r\nto exit now?"_s,
+                                  tr("Are you sure want\r\nto exit now?"),
                                   QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
             emit exitRequested();
         return;

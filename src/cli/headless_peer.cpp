@@ -1,8 +1,7 @@
 #include "cli/headless_peer.h"
 
+#include "chat/session_commands.h"
 #include "history/log_search.h"
-#include "messages/message_send.h"
-#include "messages/raw_text.h"
 
 #include <QFileInfo>
 
@@ -74,11 +73,14 @@ bool HeadlessPeer::execute(const QString& command)
     const QString rest = arg.section(u' ', 1);
     auto& actions = m_session.actions();
 
+    chat::SessionCommands commands(m_session);
+    const auto report = [this](const QString& error) {
+        if (!error.isEmpty())
+            print({u"!error"_s, error});
+    };
+
     if (verb == u"say") {
-        if (conversations.exists(first))
-            actions.SendChatLine(first, rest);
-        else
-            print({u"!error"_s, u"no conversation "_s + first});
+        report(commands.sendLine(first, rest));
     } else if (verb == u"join" || verb == u"private") {
         // A channel's name starts with "#", a private chat's does not.
         if (arg.startsWith(u'#') == (verb == u"join"))
@@ -95,13 +97,9 @@ bool HeadlessPeer::execute(const QString& command)
             conversations.CloseConversation(arg);
         }
     } else if (verb == u"nick") {
-        if (!actions.RequestNickChange(arg))
-            print({u"!error"_s, u"nick refused"_s});
+        report(commands.setNick(arg));
     } else if (verb == u"status") {
-        if (const auto status = presence::StatusFromText(arg))
-            actions.ChangeStatus(*status);
-        else
-            print({u"!error"_s, u"status is 0, 1, 2 or 3"_s});
+        report(commands.setStatus(arg));
     } else if (verb == u"subject") {
         actions.SetSubject(arg);
     } else if (verb == u"beep" || verb == u"info") {
@@ -112,18 +110,12 @@ bool HeadlessPeer::execute(const QString& command)
             actions.Beep(arg, status);
         else
             actions.RequestInfo(arg, status);
-    } else if (verb == u"message" || verb == u"mass") {
-        // Typed on one line; sent, as from the message window, with a final CR LF.
-        const QString typed = verb == u"mass" ? arg : rest;
-        const QString raw = messages::RebuildRawText(typed, {}, {});
-        if (typed.isEmpty() ||
-            !messages::SendMessageText(m_session, verb == u"mass" ? QString() : first, raw))
-            print({u"!error"_s, u"message not sent"_s});
+    } else if (verb == u"message") {
+        report(commands.sendMessage(first, rest));
+    } else if (verb == u"mass") {
+        report(commands.sendMessage(QString(), arg));
     } else if (verb == u"send") {
-        if (rest.isEmpty() || !QFileInfo(rest).isFile() ||
-            m_session.transfers().queue().addFiles({QFileInfo(rest).absoluteFilePath()}, {first}) ==
-                0)
-            print({u"!error"_s, u"file not queued"_s});
+        report(commands.sendFile(first, rest));
     } else if (verb == u"refresh") {
         actions.RefreshUsersList();
     } else if (verb == u"users") {

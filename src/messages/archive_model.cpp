@@ -68,8 +68,8 @@ QVariant ArchiveModel::data(const QModelIndex& index, int role) const
 
 QVariant ArchiveModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    static const QString captions[ColumnCount] = {QString(), u"Date Time:"_s, u"From:"_s, u"To:"_s,
-                                                  u"Message Text:"_s};
+    const QString captions[ColumnCount] = {QString(), tr("Date Time:"), tr("From:"), tr("To:"),
+                                           tr("Message Text:")};
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
         section < ColumnCount)
         return captions[section];

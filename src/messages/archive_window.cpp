@@ -35,7 +35,7 @@ TMessArchFm::TMessArchFm()
     : QWidget(nullptr, Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(u"TMessArchFm"_s);
-    setWindowTitle(u"Messages Archive"_s);
+    setWindowTitle(tr("Messages Archive"));
     setWindowIcon(shell::ImageList::icon(28));
     setMinimumSize(211, 162);
     resize(492, 325);
@@ -51,11 +51,12 @@ TMessArchFm::TMessArchFm()
     struct Tab
     {
         const char16_t* list;
-        const char16_t* caption;
+        QString caption;
         int image;
     };
-    static constexpr Tab tabs[3] = {
-        {u"ListAll", u"All", 29}, {u"ListIncom", u"Incoming", 20}, {u"ListOut", u"Outgoing", 19}};
+    const Tab tabs[3] = {{u"ListAll", tr("All"), 29},
+                         {u"ListIncom", tr("Incoming"), 20},
+                         {u"ListOut", tr("Outgoing"), 19}};
     for (int i = 0; i < 3; ++i) {
         auto* list = new QTreeView(PageControl1);
         list->setObjectName(QString::fromUtf16(tabs[i].list));
@@ -70,7 +71,7 @@ TMessArchFm::TMessArchFm()
         list->setEditTriggers(QAbstractItemView::NoEditTriggers);
         list->setWordWrap(false);
         list->setTextElideMode(Qt::ElideRight);
-        list->setToolTip(u"No Messages Loaded"_s);
+        list->setToolTip(tr("No Messages Loaded"));
         QHeaderView* header = list->header();
         header->setSectionsClickable(false);
         header->setStretchLastSection(true);
@@ -81,8 +82,7 @@ TMessArchFm::TMessArchFm()
             header->resizeSection(c, widths[c]);
         list->installEventFilter(this);
         connect(list, &QAbstractItemView::doubleClicked, this, [this, list] { ViewMessage(list); });
-        PageControl1->addTab(list, shell::ImageList::icon(tabs[i].image),
-                             QString::fromUtf16(tabs[i].caption));
+        PageControl1->addTab(list, shell::ImageList::icon(tabs[i].image), tabs[i].caption);
         m_lists[i] = list;
     }
 
@@ -173,7 +173,7 @@ void TMessArchFm::finishLoad()
     for (int i = 0; i < 3; ++i) {
         QTreeView* list = m_lists[i];
         const int rows = list->model()->rowCount();
-        list->setToolTip(u"Messages Loaded: "_s + QString::number(rows));
+        list->setToolTip(tr("Messages Loaded: %1").arg(rows));
         if (rows > 0)
             list->setCurrentIndex(list->model()->index(rows - 1, 0));
     }

@@ -25,6 +25,11 @@ using namespace Qt::Literals::StringLiterals;
 
 const QString TMessFm::MassCaption = u"=> \u041Cass Message"_s;
 
+QString TMessFm::massCaption()
+{
+    return u"=> "_s + tr("Мass Message"); // a Cyrillic EM, as in MassCaption
+}
+
 namespace {
 
 QPushButton* Button(QWidget* parent, const QString& text, int image)
@@ -68,15 +73,15 @@ TMessFm::TMessFm(const MessageLook& look)
     textLayout->setContentsMargins(3, 1, 3, 3);
     textLayout->addWidget(RichMess);
 
-    BitBtn1 = Button(this, u"&Send"_s, 17);
-    BitBtn2 = Button(this, u"&Cancel"_s, 15);
-    BitBtn3 = Button(this, u"&OK"_s, 65);
+    BitBtn1 = Button(this, tr("&Send"), 17);
+    BitBtn2 = Button(this, tr("&Cancel"), 15);
+    BitBtn3 = Button(this, tr("&OK"), 65);
     BitBtn4 = Button(this, QString(), 40);
     BitBtn4->setToolTip(u"#Main"_s);
     BitBtn5 = Button(this, QString(), 10);
-    BitBtn5->setToolTip(u"Private Chat"_s);
-    BitBtn6 = Button(this, u"&Reply"_s, 67);
-    BitBtn7 = Button(this, u"&Quote"_s, 68);
+    BitBtn5->setToolTip(tr("Private Chat"));
+    BitBtn6 = Button(this, tr("&Reply"), 67);
+    BitBtn7 = Button(this, tr("&Quote"), 68);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(BitBtn4);
     buttons->addWidget(BitBtn5);
@@ -101,7 +106,7 @@ TMessFm* TMessFm::NewOutgoingMessage(const QString& nick, const MessageLook& loo
 {
     auto* w = new TMessFm(look);
     const bool toAll = nick.isEmpty();
-    w->setWindowTitle(toAll ? MassCaption : u"-> "_s + nick);
+    w->setWindowTitle(toAll ? massCaption() : u"-> "_s + nick);
     w->setComposing(true, toAll);
     return w;
 }
@@ -113,7 +118,7 @@ TMessFm* TMessFm::NewIncomingMessage(const QString& caption, const QString& rawT
     auto* w = new TMessFm(look);
     w->setWindowTitle(caption);
     w->setComposing(false, false);
-    w->GroupBox1->setTitle(u" ["_s + date + u" - "_s + time + u"] Incoming text: "_s);
+    w->GroupBox1->setTitle(tr(" [%1 - %2] Incoming text: ").arg(date, time));
     w->setRawText(rawText);
     w->BitBtn7->setFocus();
     return w;
@@ -137,7 +142,7 @@ bool TMessFm::mass() const
 
 void TMessFm::followRename(const QString& from, const QString& to)
 {
-    if (windowTitle() != MassCaption && nick() == from)
+    if (!(composing() && mass()) && nick() == from)
         setWindowTitle(windowTitle().left(3) + to);
 }
 
@@ -154,7 +159,7 @@ void TMessFm::setComposing(bool composing, bool toAll)
                                           ? Qt::TextEditorInteraction | Qt::LinksAccessibleByMouse
                                           : Qt::TextBrowserInteraction);
     if (composing) {
-        GroupBox1->setTitle(u" Outgoing text: "_s);
+        GroupBox1->setTitle(tr(" Outgoing text: "));
         RichMess->setFocus();
     }
 }

@@ -41,6 +41,8 @@ class TMessFm : public QWidget
 
 public:
     static const QString MassCaption; // "=> Мass Message", with a Cyrillic EM
+    // The caption as shown, in the user's language; MassCaption in English.
+    static QString massCaption();
 
     // Compose mode: a message to the nick, or to everybody for an empty nick.
     static TMessFm* NewOutgoingMessage(const QString& nick, const MessageLook& look);

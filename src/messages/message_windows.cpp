@@ -57,18 +57,22 @@ bool MessageWindows::fits(const QString& sender) const
 
 void MessageWindows::show(const IncomingMessage& message)
 {
+    emit arrived(message.sender, message.text, message.mass);
     if (fits(message.sender)) {
         open(message);
     } else if (m_held.size() < MaxHeld) {
         m_held.append(message);
     } else if (m_notShown++ == 0) {
-        // Confirmed and archived already; one line for the whole burst.
+        // Confirmed and archived already; one line for the whole burst. A line of
+        // #Main goes into its log: English, never translated.
         QTimer::singleShot(0, this, [this] {
             const int count = std::exchange(m_notShown, 0);
-            m_session.output().AddChatLine(net::ChatLine::system(
-                net::MainConversation,
-                tr("%n more message(s) wait in Logging > Messages Archive...", nullptr, count),
-                net::LineColour::ReceiveMessage, m_session.state().switches));
+            const QString text =
+                count == 1 ? u"1 more message waits in Logging > Messages Archive..."_s
+                           : u"%1 more messages wait in Logging > Messages Archive..."_s.arg(count);
+            m_session.output().AddChatLine(net::ChatLine::system(net::MainConversation, text,
+                                                                 net::LineColour::ReceiveMessage,
+                                                                 m_session.state().switches));
         });
     }
 }
@@ -94,6 +98,35 @@ void MessageWindows::open(const IncomingMessage& message)
         w->show();
         w->raise();
         w->activateWindow();
+    }
+}
+
+TMessFm* MessageWindows::newestReceived(const QString& sender) const
+{
+    for (auto it = m_received.crbegin(); it != m_received.crend(); ++it)
+        if (*it && !(*it)->composing() && (*it)->nick() == sender)
+            return *it;
+    return nullptr;
+}
+
+bool MessageWindows::raiseReceived(const QString& sender)
+{
+    TMessFm* w = newestReceived(sender);
+    if (!w)
+        return false;
+    w->showNormal();
+    w->raise();
+    w->activateWindow();
+    return true;
+}
+
+void MessageWindows::replyTo(const QString& sender)
+{
+    if (TMessFm* w = newestReceived(sender)) {
+        raiseReceived(sender);
+        w->BitBtn6Click();
+    } else {
+        MessMenuClick(sender);
     }
 }
 

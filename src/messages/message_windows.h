@@ -49,16 +49,26 @@ public:
     void openArchived(const ArchiveRecord& record);
     void followRename(const QString& from, const QString& to);
 
+    // Brings the newest open window of a message from sender forward; false when
+    // none is open.
+    bool raiseReceived(const QString& sender);
+    // A reply to sender: as the Reply button of its newest open message, else a
+    // new message window to it.
+    void replyTo(const QString& sender);
+
     int openReceived() const;
     int held() const { return int(m_held.size()); }
 
 signals:
     void conversationRequested(const QString& name);
+    // A popup message arrived (shown now or waiting for room).
+    void arrived(const QString& sender, const QString& text, bool mass);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    TMessFm* newestReceived(const QString& sender) const;
     void show(const IncomingMessage& message);
     bool fits(const QString& sender) const;
     void open(const IncomingMessage& message);

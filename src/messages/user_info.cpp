@@ -1,5 +1,6 @@
 #include "messages/user_info.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 using namespace Qt::StringLiterals;
@@ -89,11 +90,17 @@ QString withSuffix(const QString& value, const QString& suffix)
 
 } // namespace
 
+QString InfoCaption(const QString& nick)
+{
+    return QCoreApplication::translate("UserInfo", "%1 Info").arg(nick);
+}
+
 UserInfoView ViewOf(const net::InfoReply& reply, const settings::Switches& own)
 {
     UserInfoView view;
-    view.caption = reply.nick + u" Info"_s;
-    view.usingLine = u"Using: Quorvelle  v."_s + reply.version;
+    view.caption = InfoCaption(reply.nick);
+    view.usingLine =
+        QCoreApplication::translate("UserInfo", "Using: Quorvelle  v.%1").arg(reply.version);
     view.systemEnabled = reply.allowed.contains(u'S') && own.SysInfo;
     view.memoryEnabled = reply.allowed.contains(u'M') && own.MemInfo;
     view.programEnabled = reply.allowed.contains(u'P') && own.ProgInfo;
@@ -101,7 +108,8 @@ UserInfoView ViewOf(const net::InfoReply& reply, const settings::Switches& own)
         view.user = reply.nick;
     view.computer = reply.computer;
     view.memoryUsed = withSuffix(reply.memoryLoad, u" %"_s);
-    view.memoryTotal = withSuffix(reply.memoryTotal, u" Kb"_s);
+    view.memoryTotal =
+        withSuffix(reply.memoryTotal, QCoreApplication::translate("UserInfo", " Kb"));
     view.process = reply.process;
     view.windowTitle = reply.title;
     return view;

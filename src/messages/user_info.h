@@ -78,6 +78,9 @@ struct UserInfoView
     QString windowTitle;
 };
 
+// The caption of a user's information window ("nick Info"), translated.
+QString InfoCaption(const QString& nick);
+
 // A group is enabled when the replier allows its kind (its letter in
 // reply.allowed) and this user's own switch for it is on.
 UserInfoView ViewOf(const net::InfoReply& reply, const settings::Switches& own);

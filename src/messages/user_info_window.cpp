@@ -55,18 +55,19 @@ TUserInfoFm::TUserInfoFm()
     ChatLab->setAlignment(Qt::AlignCenter);
     ChatLab->setTextFormat(Qt::PlainText);
 
-    SysBox = TwoValues(u" System: "_s, u"- = User = -"_s, u"- = Computer = -"_s, SysLab1, SysLab0);
-    MemBox = TwoValues(u" Memory: "_s, u"- = Used = -"_s, u"- = Total = -"_s, MemLab0, MemLab1);
+    SysBox =
+        TwoValues(tr(" System: "), tr("- = User = -"), tr("- = Computer = -"), SysLab1, SysLab0);
+    MemBox = TwoValues(tr(" Memory: "), tr("- = Used = -"), tr("- = Total = -"), MemLab0, MemLab1);
 
-    ProgBox = new QGroupBox(u" Active Program: "_s, this);
+    ProgBox = new QGroupBox(tr(" Active Program: "), this);
     auto* prog = new QGridLayout(ProgBox);
-    prog->addWidget(new QLabel(u"Window:"_s, ProgBox), 0, 0);
+    prog->addWidget(new QLabel(tr("Window:"), ProgBox), 0, 0);
     prog->addWidget(ProgEd0 = Field(ProgBox), 0, 1);
-    prog->addWidget(new QLabel(u"Process:"_s, ProgBox), 1, 0);
+    prog->addWidget(new QLabel(tr("Process:"), ProgBox), 1, 0);
     prog->addWidget(ProgEd1 = Field(ProgBox), 1, 1);
 
-    auto* ok = new QPushButton(shell::ImageList::icon(65), u"OK"_s, this);
-    auto* refresh = new QPushButton(shell::ImageList::icon(69), u"Refresh"_s, this);
+    auto* ok = new QPushButton(shell::ImageList::icon(65), tr("OK"), this);
+    auto* refresh = new QPushButton(shell::ImageList::icon(69), tr("Refresh"), this);
     ok->setObjectName(u"BitBtn1"_s);
     refresh->setObjectName(u"BitBtn2"_s);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
@@ -169,7 +170,7 @@ void UserInfoWindowSet::followRename(const QString& from, const QString& to)
     m_ids.rename(from, to);
     for (auto it = m_windows.cbegin(); it != m_windows.cend(); ++it)
         if (*it && m_ids.nick(it.key()) == to)
-            (*it)->setWindowTitle(to + u" Info"_s);
+            (*it)->setWindowTitle(InfoCaption(to));
 }
 
 } // namespace quorvelle::messages

@@ -72,12 +72,14 @@ void Dispatcher::handle(const ReceivedPacket& p, quint32 source)
         if (on.JLNet)
             systemLine(MainConversation, nick + u" joins the net"_s, LineColour::JoinLeave, nick);
         m_registry.AddUser(nick, p.tail(), source);
+        m_sinks.presence->peerJoined(nick);
         break;
     case '$':
         m_sinks.sounds->playSoundEvent(SoundLeaveNetwork);
         if (on.JLNet)
             systemLine(MainConversation, nick + u" leaves the net"_s, LineColour::JoinLeave, nick);
         m_registry.RemoveUser(nick);
+        m_sinks.presence->peerLeft(nick);
         break;
     case '!':
         m_registry.AddUser(nick, p.tail(), source);

@@ -150,12 +150,22 @@ public:
     virtual void ownNickChanged() = 0;
 };
 
+// Peers coming to and leaving the net ("@" and "$"), whatever the switches show.
+class PresenceSink
+{
+public:
+    virtual ~PresenceSink() = default;
+    virtual void peerJoined(const QString& nick) = 0;
+    virtual void peerLeft(const QString& nick) = 0;
+};
+
 // Takes everything and does nothing: the sink of a part not (yet) present.
 class SilentSinks : public MessageSink,
                     public InformationSink,
                     public ChannelsSink,
                     public SoundSink,
-                    public SessionSink
+                    public SessionSink,
+                    public PresenceSink
 {
 public:
     void receiveMessage(const QString&, const QString&) override {}
@@ -165,6 +175,8 @@ public:
     void playSoundEvent(int) override {}
     void subjectChanged() override {}
     void ownNickChanged() override {}
+    void peerJoined(const QString&) override {}
+    void peerLeft(const QString&) override {}
 
     static SilentSinks& instance()
     {
@@ -182,6 +194,7 @@ struct Sinks
     ChannelsSink* channels = &SilentSinks::instance();
     SoundSink* sounds = &SilentSinks::instance();
     SessionSink* session = &SilentSinks::instance();
+    PresenceSink* presence = &SilentSinks::instance();
 };
 
 } // namespace quorvelle::net

@@ -3,6 +3,10 @@
 #include <QCoreApplication>
 #include <optional>
 
+#ifdef QUORVELLE_HAVE_DBUS
+#include "platform/global_hotkey_portal.h"
+#endif
+
 namespace quorvelle::platform {
 
 Q_LOGGING_CATEGORY(lcHotKey, "quorvelle.hotkey")
@@ -74,11 +78,16 @@ QKeySequence GlobalHotKey::shortcut() const
 
 bool GlobalHotKey::isActive() const
 {
-    return m_native != nullptr;
+    return m_native != nullptr || m_portalBound;
 }
 
 void GlobalHotKey::unregister()
 {
+#ifdef QUORVELLE_HAVE_DBUS
+    if (m_portal)
+        m_portal->release();
+#endif
+    m_portalBound = false;
     if (!m_native)
         return;
     m_native->release();
@@ -102,6 +111,19 @@ bool GlobalHotKey::grab()
         qCInfo(lcHotKey, "no application object to deliver global keys to");
         return false;
     }
+#ifdef QUORVELLE_HAVE_DBUS
+    // Asked once: the answer does not change while the session lasts.
+    static const bool portal = PortalHotKey::available();
+    if (portal) {
+        if (!m_portal) {
+            m_portal = new PortalHotKey(this);
+            connect(m_portal, &PortalHotKey::activated, this, &GlobalHotKey::activated);
+        }
+        m_portal->bind(*combination);
+        m_portalBound = true;
+        return true;
+    }
+#endif
     m_native = Native::acquire(*combination);
     // The filter sees every native event: keep it out of the way while nothing is grabbed.
     if (m_native)

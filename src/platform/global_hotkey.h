@@ -8,10 +8,14 @@
 
 namespace quorvelle::platform {
 
-// A system-wide key combination. On X11 it is a key grab on the root window;
-// where the system offers no global keys (Wayland without X, offscreen, other
-// systems for now) registering does nothing and says why in the program's own
-// diagnostics (category "quorvelle.hotkey"), never to the user.
+class PortalHotKey;
+
+// A system-wide key combination. On X11 it is a key grab on the root window; on
+// Windows a registered hot key; under Wayland a shortcut bound through the desktop
+// portal (the desktop may ask the user to confirm it). Where the system offers no
+// global keys (offscreen, a Wayland desktop without the portal) registering does
+// nothing and says why in the program's own diagnostics (category
+// "quorvelle.hotkey"), never to the user.
 class GlobalHotKey : public QObject, public QAbstractNativeEventFilter
 {
     Q_OBJECT
@@ -40,6 +44,8 @@ private:
     void refreshAfterKeymapChange();
 
     std::unique_ptr<Native> m_native;
+    PortalHotKey* m_portal = nullptr; // Wayland
+    bool m_portalBound = false;
     QKeySequence m_shortcut;
     bool m_refreshQueued = false;
 };

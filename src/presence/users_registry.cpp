@@ -245,7 +245,7 @@ quint32 UsersRegistry::UserAddress(const QString& nick, const QString& myNick) c
 
 QString UsersRegistry::CountCaption() const
 {
-    return QStringLiteral(" Users: %1 ").arg(count());
+    return tr(" Users: %1 ").arg(count());
 }
 
 } // namespace quorvelle::presence

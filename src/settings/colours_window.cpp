@@ -6,6 +6,7 @@
 
 #include <QCloseEvent>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -23,21 +24,34 @@ namespace {
 
 const char* const IdProperty = "colourId";
 
-// The captions of the twelve kinds of conversation line.
+// The captions of the twelve kinds of conversation line, and of the message texts;
+// the window shows them translated (context "Colours").
 const char* const LineCaptions[LineColourCount] = {
-    "Welcome Text",   "Join/Leave Text", "Change NickName",      "Change User Status",
-    "Change Subject", "Receive Message", "Receive Confirmation", "Send Beep",
-    "Receive Beep",   "System Errors",   "External Users Text",  "Local Your Text",
+    QT_TRANSLATE_NOOP("Colours", "Welcome Text"),
+    QT_TRANSLATE_NOOP("Colours", "Join/Leave Text"),
+    QT_TRANSLATE_NOOP("Colours", "Change NickName"),
+    QT_TRANSLATE_NOOP("Colours", "Change User Status"),
+    QT_TRANSLATE_NOOP("Colours", "Change Subject"),
+    QT_TRANSLATE_NOOP("Colours", "Receive Message"),
+    QT_TRANSLATE_NOOP("Colours", "Receive Confirmation"),
+    QT_TRANSLATE_NOOP("Colours", "Send Beep"),
+    QT_TRANSLATE_NOOP("Colours", "Receive Beep"),
+    QT_TRANSLATE_NOOP("Colours", "System Errors"),
+    QT_TRANSLATE_NOOP("Colours", "External Users Text"),
+    QT_TRANSLATE_NOOP("Colours", "Local Your Text"),
 };
-const char* const MessageCaptions[MessageColourCount] = {">>Double Quote", ">Single Quote",
-                                                         "Your Text Message"};
+const char* const MessageCaptions[MessageColourCount] = {
+    QT_TRANSLATE_NOOP("Colours", ">>Double Quote"),
+    QT_TRANSLATE_NOOP("Colours", ">Single Quote"),
+    QT_TRANSLATE_NOOP("Colours", "Your Text Message"),
+};
 
 } // namespace
 
 TColorsFm::TColorsFm(ColourViews& views) : m_views(views), m_model(views.colours())
 {
     setObjectName(u"TColorsFm"_s);
-    setWindowTitle(u"Colors"_s);
+    setWindowTitle(tr("Colors"));
     setWindowIcon(shell::ImageList::appIcon());
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint |
                    Qt::WindowMinimizeButtonHint);
@@ -46,16 +60,16 @@ TColorsFm::TColorsFm(ColourViews& views) : m_views(views), m_model(views.colours
     };
     using C = ColourId;
 
-    auto* messageGroup = new QGroupBox(u" Message Window: "_s, this);
+    auto* messageGroup = new QGroupBox(tr(" Message Window: "), this);
     QWidget* mess = panel(messageGroup, "MessWnd", C::MessageBrush);
     auto* messLayout = new QVBoxLayout(mess);
     for (int n = 1; n <= MessageColourCount; ++n)
         messLayout->addWidget(label(mess, QByteArray("Mess" + QByteArray::number(n)).constData(),
-                                    QString::fromLatin1(MessageCaptions[n - 1]),
+                                    QCoreApplication::translate("Colours", MessageCaptions[n - 1]),
                                     MessageColourId(n)));
     (new QVBoxLayout(messageGroup))->addWidget(mess);
 
-    auto* chatGroup = new QGroupBox(u" Chat Window: "_s, this);
+    auto* chatGroup = new QGroupBox(tr(" Chat Window: "), this);
     const auto boxPanel = [this](QWidget* parent, const char* panelName, ColourId brush,
                                  const char* labelName, const QString& caption, ColourId font) {
         QWidget* p = panel(parent, panelName, brush);
@@ -63,20 +77,21 @@ TColorsFm::TColorsFm(ColourViews& views) : m_views(views), m_model(views.colours
         return p;
     };
     QWidget* subj =
-        boxPanel(chatGroup, "SubjWnd", C::SubjectBrush, "Subj1", u"Subject"_s, C::SubjectFont);
+        boxPanel(chatGroup, "SubjWnd", C::SubjectBrush, "Subj1", tr("Subject"), C::SubjectFont);
     QWidget* nick =
-        boxPanel(chatGroup, "NickWnd", C::NickNameBrush, "Nick1", u"NickName"_s, C::NickNameFont);
+        boxPanel(chatGroup, "NickWnd", C::NickNameBrush, "Nick1", tr("NickName"), C::NickNameFont);
     QWidget* chat = panel(chatGroup, "ChatWnd", C::ChatBrush);
     auto* chatLayout = new QVBoxLayout(chat);
     chatLayout->setSpacing(0);
     for (int n = 1; n <= LineColourCount; ++n)
         chatLayout->addWidget(label(chat, QByteArray("Chat" + QByteArray::number(n)).constData(),
-                                    QString::fromLatin1(LineCaptions[n - 1]), LineColourId(n)));
-    QWidget* users = boxPanel(chatGroup, "UsersWnd", C::UsersListBrush, "Users1", u"Users List"_s,
+                                    QCoreApplication::translate("Colours", LineCaptions[n - 1]),
+                                    LineColourId(n)));
+    QWidget* users = boxPanel(chatGroup, "UsersWnd", C::UsersListBrush, "Users1", tr("Users List"),
                               C::UsersListFont);
     users->layout()->setAlignment(Qt::AlignTop);
     QWidget* edit =
-        boxPanel(chatGroup, "EditWnd", C::EditBoxBrush, "Edit1", u"Edit Box"_s, C::EditBoxFont);
+        boxPanel(chatGroup, "EditWnd", C::EditBoxBrush, "Edit1", tr("Edit Box"), C::EditBoxFont);
 
     // Laid out as the main window: subject over the lines, nick over the users,
     // the input line under both.
@@ -88,11 +103,11 @@ TColorsFm::TColorsFm(ColourViews& views) : m_views(views), m_model(views.colours
     chatGrid->addWidget(users, 1, 1);
     chatGrid->addWidget(edit, 2, 0, 1, 2);
 
-    OkBtn = new QPushButton(shell::ImageList::icon(65), u"OK"_s, this);
+    OkBtn = new QPushButton(shell::ImageList::icon(65), tr("OK"), this);
     OkBtn->setObjectName(u"OkBtn"_s);
-    CancelBtn = new QPushButton(shell::ImageList::icon(15), u"Cancel"_s, this);
+    CancelBtn = new QPushButton(shell::ImageList::icon(15), tr("Cancel"), this);
     CancelBtn->setObjectName(u"CancelBtn"_s);
-    ApplyButt = new QPushButton(u"Apply"_s, this);
+    ApplyButt = new QPushButton(tr("Apply"), this);
     ApplyButt->setObjectName(u"ApplyButt"_s);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {OkBtn, CancelBtn, ApplyButt})

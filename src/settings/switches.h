@@ -59,7 +59,7 @@ struct SwitchDef
     Key key;
     bool fallback;
     QLatin1StringView item;    // the menu item's name
-    QLatin1StringView caption; // the menu item's caption
+    QLatin1StringView caption; // the menu item's caption, in English (context "Switches")
 };
 
 std::span<const SwitchDef> SwitchTable();

@@ -35,7 +35,7 @@ QLabel* Link(QWidget* parent, const char* name, const QString& url, const QStrin
 TAboutFm::TAboutFm()
 {
     setObjectName(u"TAboutFm"_s);
-    setWindowTitle(u"About"_s);
+    setWindowTitle(tr("About"));
     setWindowIcon(ImageList::appIcon());
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
 
@@ -48,14 +48,14 @@ TAboutFm::TAboutFm()
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.3);
     Title->setFont(big);
-    auto* release = new QLabel(u"Release %1 — chat for the local network, no server needed."_s.arg(
-                                   settings::GetVersionText()),
+    auto* release = new QLabel(tr("Release %1 — chat for the local network, no server needed.")
+                                   .arg(settings::GetVersionText()),
                                this);
     release->setWordWrap(true);
     auto* maker = new QLabel(u"© Halvorenwerk"_s, this);
     WebLink = Link(this, "WebLink", WebSite, WebSite);
     MailLink = Link(this, "MailLink", u"mailto:"_s + MailAddress, MailAddress);
-    OkBtn = new QPushButton(ImageList::icon(65), u"OK"_s, this);
+    OkBtn = new QPushButton(ImageList::icon(65), tr("OK"), this);
     OkBtn->setObjectName(u"OkBtn"_s);
     OkBtn->setDefault(true);
     connect(OkBtn, &QPushButton::clicked, this, &QWidget::close);

@@ -82,7 +82,7 @@ void ConfigurationCommands::LogsDirectory1Click()
     if (start.endsWith(u'/') && start.size() > 1)
         start.chop(1);
     const QString chosen = QFileDialog::getExistingDirectory(
-        m_window, u"Select Directory for Save Logs"_s, start, QFileDialog::ShowDirsOnly);
+        m_window, tr("Select Directory for Save Logs"), start, QFileDialog::ShowDirsOnly);
     if (!chosen.isEmpty())
         m_session.logs().setDirectory(chosen.endsWith(u'/') ? chosen : chosen + u'/');
 }

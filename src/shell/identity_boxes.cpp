@@ -40,7 +40,7 @@ IdentityBoxes::IdentityBoxes(QLineEdit* nickBox, QToolButton* historyButton, QGr
 void IdentityBoxes::subjectChanged()
 {
     const settings::SessionState& s = m_session.state();
-    m_subjectBox->setTitle(u" Subject by "_s + s.SubjectAuthor + u' ' + s.SubjectTime + u' ');
+    m_subjectBox->setTitle(tr(" Subject by %1 %2 ").arg(s.SubjectAuthor, s.SubjectTime));
     if (!m_subject->hasFocus())
         m_subject->setPlainText(s.SubjectText);
 }

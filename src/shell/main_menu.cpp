@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QWidget>
 
@@ -30,113 +31,116 @@ MainMenu::MainMenu(QWidget* window, settings::Switches& switchState)
     QMenu* p = m_popup;
 
     // Esc is handled by the focused box itself (it may first undo an edit).
-    Hide1 = command(p, "Hide1", u"Show"_s, keys("Esc"));
+    Hide1 = command(p, "Hide1", tr("Show"), keys("Esc"));
     Hide1->setShortcutContext(Qt::WidgetShortcut);
     p->addSeparator();
 
-    QMenu* statusMenu = p->addMenu(u"Status"_s);
+    QMenu* statusMenu = p->addMenu(tr("Status"));
     auto* statusGroup = new QActionGroup(this);
-    status = {radio(statusMenu, statusGroup, "Normal1", u"Normal (Available)"_s, 0, keys("Ctrl+S")),
-              radio(statusMenu, statusGroup, "DNDDonotdistrub1", u"DND (Do Not Disturb)"_s, 1,
-                    keys("Ctrl+D")),
-              radio(statusMenu, statusGroup, "AwayFarfromchat1", u"Away (Far From Chat)"_s, 2,
-                    keys("Ctrl+A")),
-              radio(statusMenu, statusGroup, "OffLine1", u"Offline (Not Available)"_s, 3,
-                    keys("Ctrl+F"))};
+    status = {
+        radio(statusMenu, statusGroup, "Normal1", tr("Normal (Available)"), 0, keys("Ctrl+S")),
+        radio(statusMenu, statusGroup, "DNDDonotdistrub1", tr("DND (Do Not Disturb)"), 1,
+              keys("Ctrl+D")),
+        radio(statusMenu, statusGroup, "AwayFarfromchat1", tr("Away (Far From Chat)"), 2,
+              keys("Ctrl+A")),
+        radio(statusMenu, statusGroup, "OffLine1", tr("Offline (Not Available)"), 3,
+              keys("Ctrl+F"))};
 
-    switches(p->addMenu(u"System Messages"_s),
+    switches(p->addMenu(tr("System Messages")),
              {&S::JLNet, &S::JLChan, &S::JLChat, &S::ChanNick, &S::ChanStat, &S::ChanSubj,
               &S::RecvMess, &S::RecvBeep, &S::MessConf, &S::BeepConf, &S::SysErrors});
-    switches(p->addMenu(u"Timestamp Events"_s),
+    switches(p->addMenu(tr("Timestamp Events")),
              {&S::SystemStrings, &S::UsersStrings, &S::ShowSeconds});
 
-    QMenu* logging = p->addMenu(u"Logging"_s);
+    QMenu* logging = p->addMenu(tr("Logging"));
     switches(logging, {&S::LogMain, &S::LogOther, &S::LogPriv, &S::LogMess});
     logging->addSeparator();
-    Messages1 = command(logging, "Messages1", u"Messages Archive..."_s);
+    Messages1 = command(logging, "Messages1", tr("Messages Archive..."));
     Search1 = command(logging, "Search1", tr("Search History..."));
-    LogsDirectory1 = command(logging, "LogsDirectory1", u"Logs Directory..."_s);
+    LogsDirectory1 = command(logging, "LogsDirectory1", tr("Logs Directory..."));
 
-    QMenu* config = p->addMenu(u"Configuration"_s);
-    Connection1 = command(config, "Connection1", u"UDP Connection..."_s, keys("Ctrl+U"));
+    QMenu* config = p->addMenu(tr("Configuration"));
+    Connection1 = command(config, "Connection1", tr("UDP Connection..."), keys("Ctrl+U"));
     Diagnostics1 = command(config, "Diagnostics1", tr("Network Diagnostics..."));
-    SoundEvents1 = command(config, "SoundEvents1", u"Sound Events..."_s, keys("Ctrl+E"));
-    miHotKey = command(config, "miHotKey", u"Hot Key for Popup..."_s, keys("Ctrl+H"));
-    switches(config->addMenu(u"Allow Request Info"_s), {&S::SysInfo, &S::MemInfo, &S::ProgInfo});
-    FilesQueue2 = command(config, "FilesQueue2", u"Files Queue..."_s, keys("Ctrl+Q"));
+    SoundEvents1 = command(config, "SoundEvents1", tr("Sound Events..."), keys("Ctrl+E"));
+    miHotKey = command(config, "miHotKey", tr("Hot Key for Popup..."), keys("Ctrl+H"));
+    switches(config->addMenu(tr("Allow Request Info")), {&S::SysInfo, &S::MemInfo, &S::ProgInfo});
+    FilesQueue2 = command(config, "FilesQueue2", tr("Files Queue..."), keys("Ctrl+Q"));
     config->addSeparator();
-    Colors1 = command(config, "Colors1", u"Colors..."_s);
-    Defaultcolors1 = command(config, "Defaultcolors1", u"Default Colors"_s);
-    Font1 = command(config, "Font1", u"Font..."_s);
-    Defaultfont1 = command(config, "Defaultfont1", u"Default Font"_s);
+    Colors1 = command(config, "Colors1", tr("Colors..."));
+    Defaultcolors1 = command(config, "Defaultcolors1", tr("Default Colors"));
+    Font1 = command(config, "Font1", tr("Font..."));
+    Defaultfont1 = command(config, "Defaultfont1", tr("Default Font"));
 
-    QMenu* windowSettings = p->addMenu(u"Window Settings"_s);
-    QMenu* codes = windowSettings->addMenu(u"Color Codes"_s);
+    QMenu* windowSettings = p->addMenu(tr("Window Settings"));
+    QMenu* codes = windowSettings->addMenu(tr("Color Codes"));
     codes->setObjectName(u"StyleCodes"_s);
     auto* codesGroup = new QActionGroup(this);
-    styleCodes = {radio(codes, codesGroup, "SCodeDis", u"Disabled"_s, 0),
-                  radio(codes, codesGroup, "SCodeEn", u"Enabled"_s, 1),
-                  radio(codes, codesGroup, "SCodeEnSt", u"Enabled and Hided"_s, 2),
-                  radio(codes, codesGroup, "SCodeEnStrip", u"Enabled and Stripped"_s, 3)};
+    styleCodes = {radio(codes, codesGroup, "SCodeDis", tr("Disabled"), 0),
+                  radio(codes, codesGroup, "SCodeEn", tr("Enabled"), 1),
+                  radio(codes, codesGroup, "SCodeEnSt", tr("Enabled and Hided"), 2),
+                  radio(codes, codesGroup, "SCodeEnStrip", tr("Enabled and Stripped"), 3)};
     switches(windowSettings, {&S::ShowSmiles, &S::ShowHistory});
-    switches(windowSettings->addMenu(u"Save"_s), {&S::SaveState, &S::SaveSize, &S::SavePos});
-    QMenu* defaults = windowSettings->addMenu(u"Defaults"_s);
-    DefaultState1 = command(defaults, "DefaultState1", u"Default View"_s);
-    DefaultSize1 = command(defaults, "DefaultSize1", u"Default Sizes"_s);
-    CenterWindow1 = command(defaults, "CenterWindow1", u"Center Window"_s);
+    switches(windowSettings->addMenu(tr("Save")), {&S::SaveState, &S::SaveSize, &S::SavePos});
+    QMenu* defaults = windowSettings->addMenu(tr("Defaults"));
+    DefaultState1 = command(defaults, "DefaultState1", tr("Default View"));
+    DefaultSize1 = command(defaults, "DefaultSize1", tr("Default Sizes"));
+    CenterWindow1 = command(defaults, "CenterWindow1", tr("Center Window"));
 
-    QMenu* view = p->addMenu(u"View"_s);
-    MnSubj = check(view, "MnSubj", u"Subject"_s, keys("Alt+F1"));
-    MnSubjMin = check(view, "MnSubjMin", u"Minimized"_s, keys("Ctrl+F1"));
-    MnNick = check(view, "MnNick", u"NickName"_s, keys("Alt+F2"));
-    MnNickMin = check(view, "MnNickMin", u"Minimized"_s, keys("Ctrl+F2"));
-    MnUsers = check(view, "MnUsers", u"UsersList"_s, keys("Alt+F3"));
-    MnUsersMin = check(view, "MnUsersMin", u"Minimized"_s, keys("Ctrl+F3"));
+    QMenu* view = p->addMenu(tr("View"));
+    MnSubj = check(view, "MnSubj", tr("Subject"), keys("Alt+F1"));
+    MnSubjMin = check(view, "MnSubjMin", tr("Minimized"), keys("Ctrl+F1"));
+    MnNick = check(view, "MnNick", tr("NickName"), keys("Alt+F2"));
+    MnNickMin = check(view, "MnNickMin", tr("Minimized"), keys("Ctrl+F2"));
+    MnUsers = check(view, "MnUsers", tr("UsersList"), keys("Alt+F3"));
+    MnUsersMin = check(view, "MnUsersMin", tr("Minimized"), keys("Ctrl+F3"));
     view->addSeparator();
-    LeftPlace = check(view, "LeftPlace", u"Left Placement"_s, keys("Ctrl+L"));
+    LeftPlace = check(view, "LeftPlace", tr("Left Placement"), keys("Ctrl+L"));
 
-    QMenu* update = p->addMenu(u"Update UsersList"_s);
-    UpdateOnTime = check(update, "UpdateOnTime", u"Interval 0 Seconds..."_s);
+    QMenu* update = p->addMenu(tr("Update UsersList"));
+    UpdateOnTime = check(update, "UpdateOnTime", tr("Interval %1 Seconds...").arg(0));
     switches(update, {&S::UpdateOnPopup});
 
     p->addSeparator();
     switches(p, {&S::HintTray, &S::FlashTray, &S::PopupLine});
     p->addSeparator();
-    Channels1 = command(p, "Channels1", u"Channels..."_s, keys("Alt+Space"));
-    About1 = command(p, "About1", u"About..."_s, keys("Alt+A"));
+    Channels1 = command(p, "Channels1", tr("Channels..."), keys("Alt+Space"));
+    About1 = command(p, "About1", tr("About..."), keys("Alt+A"));
     p->addSeparator();
-    Exit1 = command(p, "Exit1", u"Exit"_s, keys("Alt+X"));
+    Exit1 = command(p, "Exit1", tr("Exit"), keys("Alt+X"));
 
     // The tab menu.
-    Close1 = command(m_tabMenu, "Close1", u"Close"_s, keys("Ctrl+F4"));
-    Next1 = command(m_tabMenu, "Next1", u"Next"_s, keys("Ctrl+Tab"));
-    Prev1 = command(m_tabMenu, "Prev1", u"Previous"_s, keys("Ctrl+Shift+Tab"));
+    Close1 = command(m_tabMenu, "Close1", tr("Close"), keys("Ctrl+F4"));
+    Next1 = command(m_tabMenu, "Next1", tr("Next"), keys("Ctrl+Tab"));
+    Prev1 = command(m_tabMenu, "Prev1", tr("Previous"), keys("Ctrl+Shift+Tab"));
     Find1 = command(m_tabMenu, "Find1", tr("Find..."), keys("Ctrl+Shift+F"));
     m_tabMenu->addAction(Channels1);
-    QMenu* style = m_tabMenu->addMenu(u"Tabs Style"_s);
+    QMenu* style = m_tabMenu->addMenu(tr("Tabs Style"));
     auto* styleGroup = new QActionGroup(this);
-    tabsStyle = {radio(style, styleGroup, "Tabs1", u"Tabs"_s, 0),
-                 radio(style, styleGroup, "Buttons1", u"Buttons"_s, 1),
-                 radio(style, styleGroup, "FlatButtons1", u"Flat Buttons"_s, 2)};
+    tabsStyle = {radio(style, styleGroup, "Tabs1", tr("Tabs"), 0),
+                 radio(style, styleGroup, "Buttons1", tr("Buttons"), 1),
+                 radio(style, styleGroup, "FlatButtons1", tr("Flat Buttons"), 2)};
 
-    ClearChat = command(nullptr, "ClearChat", u"Clear Chat"_s, keys("Shift+Esc"));
+    ClearChat = command(nullptr, "ClearChat", tr("Clear Chat"), keys("Shift+Esc"));
 
     // The users list's menu. Its items belong to the window too, so their keys
     // work wherever the focus is; Ctrl+Y is a second key for "Say Nick". One key
     // has one action in a window: Qt fires neither of two.
     QMenu* u = m_userPopup;
-    MessMenu = command(u, "MessMenu", u"Message"_s, keys("Ins"));
-    Chat1 = command(u, "Chat1", u"Private Chat"_s, keys("Ctrl+P"));
-    Beep1 = command(u, "Beep1", u"Alert Beep"_s, keys("Ctrl+B"));
-    SayNick1 = command(u, "SayNick1", u"Say Nick"_s, keys("Ctrl+N"));
-    RequestINFO1 = command(u, "RequestINFO1", u"Request INFO"_s, keys("Ctrl+I"));
-    SendFile1 = command(u, "SendFile1", u"Send File"_s, keys("Ctrl+W"));
+    MessMenu = command(u, "MessMenu", tr("Message"), keys("Ins"));
+    Chat1 = command(u, "Chat1", tr("Private Chat"), keys("Ctrl+P"));
+    Beep1 = command(u, "Beep1", tr("Alert Beep"), keys("Ctrl+B"));
+    SayNick1 = command(u, "SayNick1", tr("Say Nick"), keys("Ctrl+N"));
+    RequestINFO1 = command(u, "RequestINFO1", tr("Request INFO"), keys("Ctrl+I"));
+    SendFile1 = command(u, "SendFile1", tr("Send File"), keys("Ctrl+W"));
     u->addSeparator()->setObjectName(u"N8"_s);
-    MassMessage1 = command(u, "MassMessage1", u"Mass Message"_s, keys("Ctrl+M"));
-    RefreshUsersList1 = command(u, "RefreshUsersList1", u"Refresh UsersList"_s, keys("Ctrl+R"));
+    MassMessage1 = command(u, "MassMessage1", tr("Mass Message"), keys("Ctrl+M"));
+    RefreshUsersList1 = command(u, "RefreshUsersList1", tr("Refresh UsersList"), keys("Ctrl+R"));
     // The configuration menu's item takes Ctrl+Q; this one only shows it.
-    FilesQueue1 = command(u, "FilesQueue1", u"Files Queue...\tCtrl+Q"_s);
-    saynick2 = command(nullptr, "saynick2", u"say nick"_s, keys("Ctrl+Y"));
+    FilesQueue1 = command(u, "FilesQueue1",
+                          tr("Files Queue...") + u'\t' +
+                              QKeySequence(u"Ctrl+Q"_s).toString(QKeySequence::NativeText));
+    saynick2 = command(nullptr, "saynick2", tr("say nick"), keys("Ctrl+Y"));
 
     // The nick history: ten entries, then its switch and "Clear". The entries are
     // shown only while they hold a nick; their shortcuts always work.
@@ -148,7 +152,7 @@ MainMenu::MainMenu(QWidget* window, settings::Switches& switchState)
     }
     m_nickHistory->addSeparator();
     switches(m_nickHistory, {&S::Updatehistory1});
-    Clear1 = command(m_nickHistory, "Clear1", u"&Clear"_s);
+    Clear1 = command(m_nickHistory, "Clear1", tr("&Clear"));
 }
 
 QAction* MainMenu::command(QMenu* menu, const char* name, const QString& caption,
@@ -186,7 +190,8 @@ void MainMenu::switches(QMenu* menu, std::initializer_list<bool settings::Switch
 {
     for (bool settings::Switches::*field : fields) {
         const settings::SwitchDef& def = settings::SwitchFor(field);
-        QAction* action = check(menu, "", QString(def.caption));
+        QAction* action =
+            check(menu, "", QCoreApplication::translate("Switches", def.caption.data()));
         action->setObjectName(QString(def.item));
         action->setChecked(m_switches.*field);
         connect(action, &QAction::toggled, this,

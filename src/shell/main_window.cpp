@@ -20,6 +20,7 @@
 #include "shell/about_window.h"
 #include "shell/colour_views.h"
 #include "shell/configuration_commands.h"
+#include "shell/desktop_alerts.h"
 #include "shell/identity_boxes.h"
 #include "shell/image_list.h"
 #include "shell/main_menu.h"
@@ -123,7 +124,7 @@ TMainFm::TMainFm(settings::SettingsStore& store, QWidget* parent)
             &WindowPresence::newLineEvents);
     connect(m_tabs, &chat::ConversationTabs::activationRequested, presence,
             &WindowPresence::PopUpForNewChat);
-    connect(m_tabs, &chat::ConversationTabs::trayHint, &presence->tray(), &TrayIcon::showHint);
+    new DesktopAlerts(this, *m_session, *m_tabs, *m_messages, *presence);
     // The window's title and the tray's tool tip count the unread lines of all tabs.
     connect(&m_session->conversations(), &chat::ConversationSet::unreadCountChanged, this,
             [this, presence] {

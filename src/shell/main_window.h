@@ -71,6 +71,7 @@ public:
 
     // For the program entry and for tests.
     chat::ChatSession& session() { return *m_session; }
+    messages::MessageWindows& messageWindows() { return *m_messages; }
     settings::SessionState& state() { return m_state; }
     chat::ConversationTabs& tabs() { return *m_tabs; }
     MainMenu& menu() { return *m_menu; }

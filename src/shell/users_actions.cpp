@@ -145,7 +145,7 @@ void UsersActions::UpdateOnTimeClick()
     m_menu.UpdateOnTime->setChecked(m_updateOnTime != 0);
     bool ok = false;
     const QString text = QInputDialog::getText(
-        m_list->window(), u"Update UsersList by Timer"_s, u"Interval in Seconds (0 - Disabled)"_s,
+        m_list->window(), tr("Update UsersList by Timer"), tr("Interval in Seconds (0 - Disabled)"),
         QLineEdit::Normal, QString::number(m_updateOnTime), &ok);
     if (!ok)
         return;
@@ -156,7 +156,7 @@ void UsersActions::UpdateOnTimeClick()
 void UsersActions::ApplyUpdateInterval(int seconds)
 {
     m_updateOnTime = seconds;
-    m_menu.UpdateOnTime->setText(u"Interval %1 Seconds..."_s.arg(seconds));
+    m_menu.UpdateOnTime->setText(tr("Interval %1 Seconds...").arg(seconds));
     m_menu.UpdateOnTime->setChecked(seconds != 0);
     if (seconds == 0)
         m_updateUsersTimer.stop();

@@ -104,7 +104,7 @@ WindowLayout::WindowLayout(QMainWindow* window, Ui::TMainFm& form, MainMenu& men
         BoxButtons& buttons = m_buttons[size_t(b.box)];
         buttons = {b.group, BoxButton(b.group, b.minimize, MinimizeGlyph),
                    BoxButton(b.group, b.close, CloseGlyph)};
-        buttons.close->setToolTip(u"Close"_s);
+        buttons.close->setToolTip(tr("Close"));
         connect(buttons.minimize, &QToolButton::clicked, this,
                 [this, box = b.box] { act(LayoutAction::minimize(box)); });
         connect(buttons.close, &QToolButton::clicked, this,
@@ -262,7 +262,7 @@ void WindowLayout::applyGeometry()
     for (Box b : {Box::Subject, Box::Nick, Box::Users}) {
         const BoxGeometry& box = b == Box::Subject ? g.subject : b == Box::Nick ? g.nick : g.users;
         m_buttons[size_t(b)].minimize->setText(box.minimized() ? RestoreGlyph : MinimizeGlyph);
-        m_buttons[size_t(b)].minimize->setToolTip(box.minimized() ? u"Restore"_s : u"Minimize"_s);
+        m_buttons[size_t(b)].minimize->setToolTip(box.minimized() ? tr("Restore") : tr("Minimize"));
         // A column is too narrow for its caption; its buttons stand for the box.
         QPalette caption;
         if (box.shape == BoxShape::Column)

@@ -67,7 +67,7 @@ void WindowPresence::shutDown()
 
 void WindowPresence::popUp(QMenu* menu, const QPoint& globalPos)
 {
-    m_menu.Hide1->setText(m_window->isVisible() ? u"Hide"_s : u"Show"_s);
+    m_menu.Hide1->setText(m_window->isVisible() ? tr("Hide") : tr("Show"));
     menu->popup(globalPos);
 }
 
@@ -80,10 +80,10 @@ void WindowPresence::Hide1Click()
         // Without a tray a hidden window could only come back by the hot key.
         m_window->showMinimized();
     } else if (m_window->isVisible()) {
-        m_menu.Hide1->setText(u"Show"_s);
+        m_menu.Hide1->setText(tr("Show"));
         m_window->hide();
     } else {
-        m_menu.Hide1->setText(u"Hide"_s);
+        m_menu.Hide1->setText(tr("Hide"));
         m_window->show();
         RaiseMainWindow();
     }
@@ -118,7 +118,7 @@ void WindowPresence::popUpWithoutFocus(bool refresh)
     m_window->setAttribute(Qt::WA_ShowWithoutActivating);
     if (!m_window->isVisible()) {
         m_refreshOnShow = refresh;
-        m_menu.Hide1->setText(u"Hide"_s);
+        m_menu.Hide1->setText(tr("Hide"));
         m_window->show();
         m_refreshOnShow = true;
     } else if (m_window->isMinimized()) {
@@ -204,7 +204,7 @@ void WindowPresence::miHotKeyClick()
 {
     bool ok = false;
     const QString text = QInputDialog::getText(
-        m_window, u"Hot Key for Popup"_s, u"Enter hot Key:"_s, QLineEdit::Normal, m_hotKey, &ok);
+        m_window, tr("Hot Key for Popup"), tr("Enter hot Key:"), QLineEdit::Normal, m_hotKey, &ok);
     if (!ok)
         return;
     // Kept as the portable shortcut text, so it reads back the same at the next start.

@@ -49,11 +49,10 @@ bool FileCommands::confirmExit()
     const int unfinished = m_session.transfers().unfinished();
     if (unfinished == 0)
         return true;
-    return QMessageBox::question(
-               m_window, QStringLiteral("Exit"),
-               QStringLiteral("%1 file transfer(s) are not finished; exiting ends them and "
-                              "removes their partial files. Exit anyway?")
-                   .arg(unfinished)) == QMessageBox::Yes;
+    return QMessageBox::question(m_window, tr("Exit"),
+                                 tr("%n file transfer(s) are not finished; exiting ends them and "
+                                    "removes their partial files. Exit anyway?",
+                                    nullptr, unfinished)) == QMessageBox::Yes;
 }
 
 void FileCommands::FilesQueue1Click()

@@ -2,11 +2,12 @@
 
 #include "transfer/transfer_engine.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QUrl>
 
 namespace quorvelle::transfer {
+
+using namespace Qt::Literals::StringLiterals;
 
 FilesQueue::FilesQueue(TransferControl& control, QObject* parent, std::function<QDateTime()> clock)
     : QObject(parent), m_control(control), m_sending(Direction::Send, this, clock),
@@ -82,25 +83,23 @@ void FilesQueue::applyReport(Direction direction, const TransferInfo& info, int 
 
 QString TransferEndLine(Direction direction, const TransferInfo& info)
 {
-    const auto tr = [](const char* text) {
-        return QCoreApplication::translate("quorvelle::transfer::FilesQueue", text);
-    };
+    // A line of #Main, so of its log too: English, never translated.
     const QFileInfo file(info.fileName);
-    const QString name = file.fileName().isEmpty() ? tr("a file") : u'"' + file.fileName() + u'"';
-    const QString nick = info.nickName.isEmpty() ? tr("a peer") : info.nickName;
+    const QString name = file.fileName().isEmpty() ? u"a file"_s : u'"' + file.fileName() + u'"';
+    const QString nick = info.nickName.isEmpty() ? u"a peer"_s : info.nickName;
     const bool ok = info.state == (direction == Direction::Send ? SendOk : ReceiveOk);
     if (direction == Direction::Send)
-        return ok ? tr("Sent %1 (%2) to %3").arg(name, FormatByteCount(info.done), nick)
-                  : tr("Sending %1 to %2 failed: %3").arg(name, nick, StatusText(info));
+        return ok ? u"Sent %1 (%2) to %3"_s.arg(name, FormatByteCount(info.done), nick)
+                  : u"Sending %1 to %2 failed: %3"_s.arg(name, nick, StatusText(info));
     if (!ok)
-        return tr("Receiving %1 from %2 failed: %3").arg(name, nick, StatusText(info));
+        return u"Receiving %1 from %2 failed: %3"_s.arg(name, nick, StatusText(info));
     // Encoded, so that a name with spaces stays one link.
     const auto link = [](const QString& path) {
         return QString::fromLatin1(QUrl::fromLocalFile(path).toEncoded());
     };
-    return tr("Received %1 (%2) from %3: %4 (folder %5)")
-        .arg(name, FormatByteCount(info.done), nick, link(file.absoluteFilePath()),
-             link(file.absolutePath() + u'/'));
+    return u"Received %1 (%2) from %3: %4 (folder %5)"_s.arg(name, FormatByteCount(info.done), nick,
+                                                             link(file.absoluteFilePath()),
+                                                             link(file.absolutePath() + u'/'));
 }
 
 void FilesQueue::sendEnded(int id)

@@ -55,21 +55,21 @@ QVariant FilesQueueModel::headerData(int section, Qt::Orientation orientation, i
         return {};
     switch (section) {
     case FileNameColumn:
-        return u"FileName:"_s;
+        return tr("FileName:");
     case NickNameColumn:
-        return u"NickName:"_s;
+        return tr("NickName:");
     case SizeColumn:
-        return u"Size:"_s;
+        return tr("Size:");
     case DoneColumn:
-        return m_direction == Direction::Send ? u"Send:"_s : u"Recv:"_s;
+        return m_direction == Direction::Send ? tr("Send:") : tr("Recv:");
     case SpeedColumn:
-        return u"CPS:"_s;
+        return tr("CPS:");
     case TimeColumn:
-        return u"Time:"_s;
+        return tr("Time:");
     case PercentColumn:
         return u"%"_s;
     case StatusColumn:
-        return u"Status Message:"_s;
+        return tr("Status Message:");
     default:
         return {};
     }
@@ -94,7 +94,7 @@ QString FilesQueueModel::cellText(int row, int column) const
     case PercentColumn:
         return r.percent;
     case StatusColumn:
-        return StatusText(r.info);
+        return ShownStatusText(r.info);
     default:
         return {};
     }

@@ -74,38 +74,38 @@ TFQueueFm::TFQueueFm(FileTransfers& transfers)
       m_transfers(transfers)
 {
     setObjectName(u"TFQueueFm"_s);
-    setWindowTitle(u"Files Queue"_s);
+    setWindowTitle(tr("Files Queue"));
     setWindowIcon(shell::ImageList::icon(ImageFilesQueue));
     setMinimumSize(360, 120);
     resize(544, 344);
     shell::CentreOnScreen(this);
 
     QToolBar* SendTool = ToolBar(this);
-    QAction* AddSendButt = Tool(SendTool, "AddSendButt", u"Add File to Queue"_s, ImageAddFile);
-    RemSendButt = Tool(SendTool, "RemSendButt", u"Remove File from Queue"_s, ImageRemove);
+    QAction* AddSendButt = Tool(SendTool, "AddSendButt", tr("Add File to Queue"), ImageAddFile);
+    RemSendButt = Tool(SendTool, "RemSendButt", tr("Remove File from Queue"), ImageRemove);
     RemOkSendButt =
-        Tool(SendTool, "RemOkSendButt", u"Remove All Ok Files from Queue"_s, ImageRemoveOk);
+        Tool(SendTool, "RemOkSendButt", tr("Remove All Ok Files from Queue"), ImageRemoveOk);
     SendTool->addSeparator();
-    StartSendButt = Tool(SendTool, "StartSendButt", u"Start Send File"_s, ImageStart);
-    QAction* StopSendButt = Tool(SendTool, "StopSendButt", u"Stop Send File"_s, ImageStop);
+    StartSendButt = Tool(SendTool, "StartSendButt", tr("Start Send File"), ImageStart);
+    QAction* StopSendButt = Tool(SendTool, "StopSendButt", tr("Stop Send File"), ImageStop);
     StopSendButt->setCheckable(true);
     StopSendButt->setEnabled(false); // never enabled: Remove stops a transfer
     SendTool->addSeparator();
-    QAction* SendGridButt = Tool(SendTool, "SendGridButt", u"Show Grid Lines"_s, ImageGrid);
+    QAction* SendGridButt = Tool(SendTool, "SendGridButt", tr("Show Grid Lines"), ImageGrid);
     SendGridButt->setCheckable(true);
-    Caption(u"Sending Files Queue"_s, SendTool);
+    Caption(tr("Sending Files Queue"), SendTool);
 
     QToolBar* RecvTool = ToolBar(this);
-    OpenRecvButt = Tool(RecvTool, "OpenRecvButt", u"Open Received File"_s, ImageOpen);
-    RemRecvButt = Tool(RecvTool, "RemRecvButt", u"Remove Received File from Queue"_s, ImageRemove);
+    OpenRecvButt = Tool(RecvTool, "OpenRecvButt", tr("Open Received File"), ImageOpen);
+    RemRecvButt = Tool(RecvTool, "RemRecvButt", tr("Remove Received File from Queue"), ImageRemove);
     RemOkRecvButt =
-        Tool(RecvTool, "RemOkRecvButt", u"Remove All Ok Files from Queue"_s, ImageRemoveOk);
+        Tool(RecvTool, "RemOkRecvButt", tr("Remove All Ok Files from Queue"), ImageRemoveOk);
     RecvTool->addSeparator();
     QAction* CancelRecvButt =
-        Tool(RecvTool, "CancelRecvButt", u"Cancel Receive File"_s, ImageCancel);
+        Tool(RecvTool, "CancelRecvButt", tr("Cancel Receive File"), ImageCancel);
     CancelRecvButt->setEnabled(false);
     RecvTool->addSeparator();
-    QAction* RecvGridButt = Tool(RecvTool, "RecvGridButt", u"Show Grid Lines"_s, ImageGrid);
+    QAction* RecvGridButt = Tool(RecvTool, "RecvGridButt", tr("Show Grid Lines"), ImageGrid);
     RecvGridButt->setCheckable(true);
     EdRecvDir = new QLineEdit(transfers.incomingDir(), RecvTool);
     EdRecvDir->setObjectName(u"EdRecvDir"_s);
@@ -115,15 +115,15 @@ TFQueueFm::TFQueueFm(FileTransfers& transfers)
     EdRecvDir->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     EdRecvDir->setCursorPosition(0);
     const auto hint = [this](const QString& path) {
-        EdRecvDir->setToolTip(u"Incomming Directory"_s + u'\n' + path);
+        EdRecvDir->setToolTip(tr("Incomming Directory") + u'\n' + path);
     };
     connect(EdRecvDir, &QLineEdit::textChanged, EdRecvDir, hint);
     hint(EdRecvDir->text());
     RecvTool->addWidget(EdRecvDir);
     QAction* FilesDirButt =
-        Tool(RecvTool, "FilesDirButt", u"Change Incomming Directory"_s, ImageFolder);
+        Tool(RecvTool, "FilesDirButt", tr("Change Incomming Directory"), ImageFolder);
     RecvTool->addSeparator();
-    Caption(u"Receiving Files Queue"_s, RecvTool);
+    Caption(tr("Receiving Files Queue"), RecvTool);
 
     lvSendList = makeList(Direction::Send);
     lvRecvList = makeList(Direction::Receive);
@@ -291,7 +291,7 @@ void TFQueueFm::selectAfterRemove(Direction direction, int row)
 void TFQueueFm::FilesDirButtClick()
 {
     const QString dir = QFileDialog::getExistingDirectory(
-        this, u"Select Directory for Save Incomming Files"_s, m_transfers.incomingDir());
+        this, tr("Select Directory for Save Incomming Files"), m_transfers.incomingDir());
     if (!dir.isEmpty())
         emit incomingDirChosen(QDir::fromNativeSeparators(dir) + u'/');
     EdRecvDir->setText(m_transfers.incomingDir());

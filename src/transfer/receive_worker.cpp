@@ -137,7 +137,9 @@ void ReceiveWorker::headerArrived(QByteArrayView argument)
     reportChange(Field::FileName | Field::NickName | Field::Size | Field::Id | Field::Time);
     if (dir.isEmpty())
         return finish(ErrCreateFile);
-    QDir().mkdir(dir); // one level; when it fails, creating the file says so
+    // With its parents: a default folder under a data directory not made yet must
+    // not refuse the file. When it fails, creating the file says so.
+    QDir().mkpath(dir);
     if (QFileInfo(m_info.fileName).isDir() || !openPartFile(dir, name))
         return finish(ErrCreateFile);
     if (!sendPayload(AckPayload()))

@@ -34,13 +34,13 @@ TOpenSendFileDialog::TOpenSendFileDialog(const presence::UsersRegistry& users,
     : QDialog(parent), m_text(text)
 {
     setObjectName(u"TOpenSendFileDialog"_s);
-    setWindowTitle(u"Select File for Send to Users"_s);
+    setWindowTitle(tr("Select File for Send to Users"));
 
     // Qt's own chooser, so that the users list can sit beside it on every desktop.
     m_chooser = new QFileDialog(this, Qt::Widget);
     m_chooser->setOption(QFileDialog::DontUseNativeDialog);
     m_chooser->setFileMode(QFileDialog::ExistingFiles);
-    m_chooser->setNameFilter(u"Any file (*)"_s);
+    m_chooser->setNameFilter(tr("Any file (*)"));
     m_chooser->setAcceptMode(QFileDialog::AcceptOpen);
     m_chooser->setSizeGripEnabled(false);
     m_chooser->setWindowFlags(Qt::Widget); // inside this dialog, not a window of its own
@@ -77,7 +77,7 @@ TOpenSendFileDialog::TOpenSendFileDialog(const presence::UsersRegistry& users,
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
         item->setCheckState(item->text() == selected ? Qt::Checked : Qt::Unchecked);
     }
-    UsersLabel->setText(u"Users: "_s + QString::number(SendUsersList->count()));
+    UsersLabel->setText(tr("Users: %1").arg(SendUsersList->count()));
 
     connect(m_chooser, &QFileDialog::filesSelected, this, [this](const QStringList& files) {
         m_files = files;

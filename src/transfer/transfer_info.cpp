@@ -1,5 +1,7 @@
 #include "transfer/transfer_info.h"
 
+#include <QCoreApplication>
+
 namespace quorvelle::transfer {
 
 using namespace Qt::Literals::StringLiterals;
@@ -9,60 +11,85 @@ bool IsFinalState(int state)
     return state == SendOk || state == ReceiveOk || state == CantConnect || state >= 20;
 }
 
+namespace {
+
+// The English text of a state, "%1" for the nick or the address; the error codes
+// are codes and stay as they are. Context "TransferStatus" for the window.
+const char* StatusTemplate(int state)
+{
+    switch (state) {
+    case Connecting:
+        return QT_TRANSLATE_NOOP("TransferStatus", "Connecting to %1");
+    case NoAnswer:
+        return QT_TRANSLATE_NOOP("TransferStatus", "No Answer %1, Waiting");
+    case Sending:
+        return QT_TRANSLATE_NOOP("TransferStatus", "Sending to %1");
+    case SendOk:
+        return QT_TRANSLATE_NOOP("TransferStatus", "Send OK");
+    case Receiving:
+        return QT_TRANSLATE_NOOP("TransferStatus", "Receiving from %1");
+    case ReceiveOk:
+        return QT_TRANSLATE_NOOP("TransferStatus", "Receive OK");
+    case CantConnect:
+        return QT_TRANSLATE_NOOP("TransferStatus", "Can't Connect to %1");
+    case ErrCreateSock:
+        return "ERR_CREATE_SOCK";
+    case ErrCreateEvent:
+        return "ERR_CREATE_EVENT";
+    case ErrEventSelect:
+        return "ERR_EVENT_SELECT";
+    case ErrOpenFile:
+        return "ERR_OPEN_FILE";
+    case ErrCreateFile:
+        return "ERR_CREATE_FILE";
+    case ErrSendPkt:
+        return "ERR_SENDPKT";
+    case ErrTimeout:
+        return "ERR_TIMEOUT";
+    case ErrClose:
+        return "ERR_CLOSE";
+    case ErrGetLen:
+        return "ERR_GETLEN";
+    case ErrOverflow:
+        return "ERR_OVERFLOW";
+    case ErrRecv:
+        return "ERR_RECV";
+    case ErrBadPkt:
+        return "ERR_BADPKT";
+    case ErrAccept:
+        return "ERR_ACCEPT";
+    case ErrGetIp:
+        return "ERR_GETIP";
+    case ErrTooBig:
+        return "ERR_TOO_BIG";
+    case ErrReadFile:
+        return "ERR_READ_FILE";
+    case ErrWriteFile:
+        return "ERR_WRITE_FILE";
+    default:
+        return nullptr;
+    }
+}
+
+QString Filled(const QString& text, const TransferInfo& info)
+{
+    if (!text.contains(u"%1"))
+        return text;
+    return info.state == NoAnswer ? text.arg(info.address) : text.arg(info.nickName);
+}
+
+} // namespace
+
 QString StatusText(const TransferInfo& info)
 {
-    switch (info.state) {
-    case Connecting:
-        return u"Connecting to "_s + info.nickName;
-    case NoAnswer:
-        return u"No Answer %1, Waiting"_s.arg(info.address);
-    case Sending:
-        return u"Sending to "_s + info.nickName;
-    case SendOk:
-        return u"Send OK"_s;
-    case Receiving:
-        return u"Receiving from "_s + info.nickName;
-    case ReceiveOk:
-        return u"Receive OK"_s;
-    case CantConnect:
-        return u"Can't Connect to "_s + info.nickName;
-    case ErrCreateSock:
-        return u"ERR_CREATE_SOCK"_s;
-    case ErrCreateEvent:
-        return u"ERR_CREATE_EVENT"_s;
-    case ErrEventSelect:
-        return u"ERR_EVENT_SELECT"_s;
-    case ErrOpenFile:
-        return u"ERR_OPEN_FILE"_s;
-    case ErrCreateFile:
-        return u"ERR_CREATE_FILE"_s;
-    case ErrSendPkt:
-        return u"ERR_SENDPKT"_s;
-    case ErrTimeout:
-        return u"ERR_TIMEOUT"_s;
-    case ErrClose:
-        return u"ERR_CLOSE"_s;
-    case ErrGetLen:
-        return u"ERR_GETLEN"_s;
-    case ErrOverflow:
-        return u"ERR_OVERFLOW"_s;
-    case ErrRecv:
-        return u"ERR_RECV"_s;
-    case ErrBadPkt:
-        return u"ERR_BADPKT"_s;
-    case ErrAccept:
-        return u"ERR_ACCEPT"_s;
-    case ErrGetIp:
-        return u"ERR_GETIP"_s;
-    case ErrTooBig:
-        return u"ERR_TOO_BIG"_s;
-    case ErrReadFile:
-        return u"ERR_READ_FILE"_s;
-    case ErrWriteFile:
-        return u"ERR_WRITE_FILE"_s;
-    default:
-        return {};
-    }
+    const char* text = StatusTemplate(info.state);
+    return text ? Filled(QString::fromLatin1(text), info) : QString();
+}
+
+QString ShownStatusText(const TransferInfo& info)
+{
+    const char* text = StatusTemplate(info.state);
+    return text ? Filled(QCoreApplication::translate("TransferStatus", text), info) : QString();
 }
 
 } // namespace quorvelle::transfer

@@ -77,8 +77,11 @@ struct TransferInfo
 };
 
 bool IsFinalState(int state);
-// The "Status Message:" text of a transfer.
+// The "Status Message:" text of a transfer, in English, as lines of #Main and the
+// command line tell it.
 QString StatusText(const TransferInfo& info);
+// The same, translated, as the files queue window shows it.
+QString ShownStatusText(const TransferInfo& info);
 
 } // namespace quorvelle::transfer
 

@@ -4,13 +4,18 @@
 # keyboard from the program the user types in; "UpdateUsersList" over the bus
 # refreshes the list; messages pop up in windows of their own, a reply typed there
 # reaches only its sender, and Ctrl+I opens the asked peer's information window; a
-# second start brings the running window forward and ends.
+# second start brings the running window forward and ends. A script drives it
+# over the bus (gdbus): a line, a message and a file reach a headless peer, and
+# lines, messages, files and peers coming and going raise the signals. A message
+# goes to the desktop's notification service (a fake one here) with its actions,
+# and its "Reply" opens the reply window; in DND nothing is notified.
 # Also the command line: --help and --version answer without a display.
-# Usage: test_session_bus.sh PATH/TO/quorvelle PATH/TO/quorvelle-cli
+# Usage: test_session_bus.sh PATH/TO/quorvelle PATH/TO/quorvelle-cli PATH/TO/fake-notifications
 QUORVELLE=$(realpath "$1")
 QUORVELLE_CLI=$(realpath "$2")
+FAKE_NOTIFICATIONS=$(realpath "$3")
 source "$(dirname "$0")/lan.sh"
-for tool in Xvfb openbox trayer xdotool xmessage dbus-daemon dbus-send; do
+for tool in Xvfb openbox trayer xdotool xmessage dbus-daemon dbus-send gdbus; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
@@ -23,7 +28,8 @@ QT_QPA_PLATFORM=offscreen "$QUORVELLE" --bogus >/dev/null 2>&1; code=$?
 lan_check "an unknown option is refused with 2, got $code" [ "$code" -eq 2 ]
 
 lan_setup 3
-lan_start_peer 2 --nick Bob --trace --channel '#Talks' --channel '#BobRoom' --broadcast "$LAN_SUBNET.255"
+lan_start_peer 2 --nick Bob --trace --channel '#Talks' --channel '#BobRoom' --broadcast "$LAN_SUBNET.255" \
+  --files-dir "$LAN_DIR/bobfiles"
 lan_expect 2 $'#Main\tBob joins the net'
 lan_start_peer 3 --nick Carl --channel '#CarlRoom' --broadcast "$LAN_SUBNET.255"
 lan_expect 2 $'#Main\tCarl joins the net'
@@ -33,6 +39,12 @@ read -r DESK_DBUS BUS_PID < <(dbus-daemon --session --fork --print-address=1 --p
 LAN_PIDS+=("$BUS_PID")
 export DESK_DBUS
 sleep 1
+mkfifo "$LAN_DIR/notify_in"
+DBUS_SESSION_BUS_ADDRESS=$DESK_DBUS "$FAKE_NOTIFICATIONS" <"$LAN_DIR/notify_in" \
+  >"$LAN_DIR/notify" 2>&1 &
+LAN_PIDS+=($!)
+exec 19>"$LAN_DIR/notify_in"
+lan_wait_file "$LAN_DIR/notify" -x ready 10 "notification service"
 
 lan_start_desktop 1 "[Settings]
 NickName=Desk
@@ -52,6 +64,36 @@ DBUS_SESSION_BUS_ADDRESS=$DESK_DBUS dbus-send --session --type=method_call --pri
 lan_check "the bus call is answered" [ $? -eq 0 ]
 sleep 1
 lan_count 2 $'!packet\t/?Desk/0' 2
+
+echo "== scripting over the session bus"
+bus() { # METHOD ARGS...: a call as a script makes it
+  local method=$1; shift
+  DBUS_SESSION_BUS_ADDRESS=$DESK_DBUS gdbus call --session --dest org.halvorenwerk.Quorvelle \
+    --object-path / --method "org.halvorenwerk.Quorvelle.$method" "$@" 2>&1
+}
+DBUS_SESSION_BUS_ADDRESS=$DESK_DBUS gdbus monitor --session --dest org.halvorenwerk.Quorvelle \
+  >"$LAN_DIR/signals" 2>&1 &
+LAN_PIDS+=($!)
+sleep 0.5
+lan_check "ListUsers gives nick, status and address" \
+  grep -qF "('Bob', '0', '$LAN_SUBNET.2')" <<<"$(bus ListUsers)"
+lan_check "ListConversations" grep -qF "'#Main'" <<<"$(bus ListConversations)"
+bus SendLine '#Main' 'scripted line' >/dev/null
+lan_expect 2 $'#Main\t<Desk> scripted line'
+bus SendMessage Bob 'scripted message' >/dev/null
+lan_expect_re 2 $'^!message\t<- Desk\tscripted message *$'
+mkdir -p "$LAN_DIR/bobfiles"
+printf 'scripted file\n' >"$LAN_DIR/scripted.txt"
+bus SendFile Bob "$LAN_DIR/scripted.txt" >/dev/null
+lan_expect_re 2 $'^!transfer\treceive\tDesk\t.*scripted.txt\t14\tReceive OK$' 30
+refused=$(bus SendLine '#Nowhere' 'lost')
+lan_check "a call that cannot be done says why" grep -qF "no conversation #Nowhere" <<<"$refused"
+lan_send 2 'say #Main signal me'
+lan_wait_file "$LAN_DIR/signals" -F "LineShown ('#Main', '<Bob> signal me')" 10 "bus signals"
+printf 'from bob\n' >"$LAN_DIR/frombob.txt"
+lan_send 2 "send Desk $LAN_DIR/frombob.txt"
+lan_wait_file "$LAN_DIR/signals" -E "FileReceived \('Bob', '[^']*frombob.txt'\)" 30 "bus signals"
+lan_wait_file "$LAN_DIR/notify" -F $'\tFile received\t"frombob.txt" from Bob\tdefault=Open,folder=Open Folder' 10 "notifications"
 
 echo "== a peer's line: the window comes, the keyboard stays"
 lan_run 1 xmessage -name typing 'typing here' >/dev/null 2>&1 &
@@ -89,6 +131,7 @@ window_named() {
 lan_send 2 'message Desk hello desk'
 lan_send 3 'mass to everybody'
 lan_expect 2 $'#Main\tDesk received the message in Normal mode'
+lan_wait_file "$LAN_DIR/signals" -F "MessageReceived ('Bob', 'hello desk" 10 "bus signals"
 lan_check "Carl's mass message opens a window" window_named '<= Carl' >/dev/null
 single=$(window_named '<- Bob')
 lan_check "Bob's message opens a window" [ -n "$single" ]
@@ -100,6 +143,22 @@ lan_check "the reply reached only its sender" [ "$(grep -c '<- Desk' "$LAN_DIR/o
 main=$(window_named 'Quorvelle v\..*')
 lan_run 1 xdotool windowfocus --sync "$main" key ctrl+i
 lan_check "Ctrl+I opens Bob's information window" window_named 'Bob Info' >/dev/null
+
+echo "== a message in the desktop's notifications"
+lan_wait_file "$LAN_DIR/notify" -F $'\tMessage from Bob\thello desk\tdefault=Open,reply=Reply' 10 "notifications"
+lan_wait_file "$LAN_DIR/notify" -F $'\tMessage to everybody from Carl\tto everybody\tdefault=Open,reply=Reply' 10 "notifications"
+lan_send 2 'message Desk second'
+lan_wait_file "$LAN_DIR/notify" -F $'\tMessage from Bob\tsecond\t' 10 "notifications"
+id=$(grep -F $'\tMessage from Bob\tsecond\t' "$LAN_DIR/notify" | cut -f2)
+echo "invoke $id reply" >&19
+lan_check "Reply in the notification opens the reply window" window_named '-> Bob' >/dev/null
+bus SetStatus 1 >/dev/null
+lan_expect 2 $'#Main\tDesk enters in DND mode' 10
+lan_send 2 'message Desk not now'
+lan_expect 2 $'#Main\tDesk received the message in DND mode'
+sleep 1
+lan_check "nothing is notified in DND" [ "$(grep -c 'not now' "$LAN_DIR/notify")" -eq 0 ]
+bus SetStatus 0 >/dev/null
 
 echo "== the Channels window lists the peers' channels"
 lan_run 1 xdotool windowfocus --sync "$main" key alt+space
@@ -115,6 +174,15 @@ sleep 1
 lan_run 1 xdotool type '#Bo'
 lan_run 1 xdotool key Return alt+o
 sleep 0.5
+
+echo "== peers coming and going raise signals"
+lan_send 3 quit
+wait "${LAN_PIDS[3]}"
+lan_wait_file "$LAN_DIR/signals" -F "UserLeft ('Carl',)" 10 "bus signals"
+exec 13>&-
+rm -f "$LAN_DIR/in3"
+lan_start_peer 3 --nick Carl --broadcast "$LAN_SUBNET.255"
+lan_wait_file "$LAN_DIR/signals" -F "UserJoined ('Carl',)" 10 "bus signals"
 
 echo "== a second start"
 ip netns exec "${LAN_ID}h1" env XDG_CONFIG_HOME="$DESK_DIR/config" XDG_DATA_HOME="$DESK_DIR/data" \
