@@ -18,6 +18,7 @@ rm -f "$build"/quorvelle_*.deb
 deb=$(ls "$build"/quorvelle_*.deb)
 echo "== $(basename "$deb")"
 dpkg-deb --field "$deb" Package Version Depends Recommends
+dpkg-deb --field "$deb" Depends | grep -q libqt6svg6 # the icons' plugin
 
 cleanup() { $sudo apt-get remove -y -qq quorvelle >/dev/null 2>&1 || true; }
 trap cleanup EXIT
