@@ -283,6 +283,14 @@
         <source>Findings:</source>
         <translation>Ergebnisse:</translation>
     </message>
+    <message>
+        <source>Quorvelle runs on this computer and holds UDP port %1: its Network Diagnostics (Configuration menu) tests the net through its own sockets.</source>
+        <translation>Quorvelle läuft auf diesem Computer und belegt UDP-Port %1: seine Netzwerkdiagnose (Menü „Einstellungen“) prüft das Netz über seine eigenen Sockets.</translation>
+    </message>
+    <message>
+        <source>held by the running Quorvelle</source>
+        <translation>vom laufenden Quorvelle belegt</translation>
+    </message>
 </context>
 <context>
     <name>SoundEvents</name>
@@ -1423,6 +1431,13 @@ jetzt wirklich beenden?</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>quorvelle::shell::TrayIcon</name>
+    <message>
+        <source>Quorvelle runs here. Right click this icon and choose &quot;Show&quot; to open its window, or press Ctrl+Alt+S.</source>
+        <translation>Quorvelle läuft hier. Klicken Sie mit der rechten Maustaste auf dieses Symbol und wählen Sie „Anzeigen“, um das Fenster zu öffnen, oder drücken Sie Ctrl+Alt+S.</translation>
     </message>
 </context>
 <context>

@@ -285,6 +285,14 @@
         <source>Findings:</source>
         <translation>Результаты:</translation>
     </message>
+    <message>
+        <source>Quorvelle runs on this computer and holds UDP port %1: its Network Diagnostics (Configuration menu) tests the net through its own sockets.</source>
+        <translation>Quorvelle запущен на этом компьютере и занимает UDP-порт %1: его «Диагностика сети» (меню «Настройки») проверяет сеть через его собственные сокеты.</translation>
+    </message>
+    <message>
+        <source>held by the running Quorvelle</source>
+        <translation>занят запущенным Quorvelle</translation>
+    </message>
 </context>
 <context>
     <name>SoundEvents</name>
@@ -1428,6 +1436,13 @@ to exit now?</source>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>quorvelle::shell::TrayIcon</name>
+    <message>
+        <source>Quorvelle runs here. Right click this icon and choose &quot;Show&quot; to open its window, or press Ctrl+Alt+S.</source>
+        <translation>Quorvelle работает здесь. Щёлкните этот значок правой кнопкой и выберите «Показать», чтобы открыть окно, или нажмите Ctrl+Alt+S.</translation>
     </message>
 </context>
 <context>

@@ -37,7 +37,9 @@ int RunDiagnose(const DiagnoseOptions& options, QTextStream& out)
     transport.setEveryInterface(options.everyInterface);
     transport.LoadBroadcastAddrs(options.broadcast);
 
-    if (transport.OpenSockets(options.port)) {
+    // Two sockets on one port would share the datagrams sent to this computer:
+    // the running program would lose its messages to the test.
+    if (!options.programRunning && transport.OpenSockets(options.port)) {
         QEventLoop loop;
         QObject::connect(&probe, &net::NetProbe::finished, &loop, &QEventLoop::quit);
         probe.start(packets.WhoIsThere(options.nick, presence::Status::Offline), options.nick);
@@ -46,6 +48,10 @@ int RunDiagnose(const DiagnoseOptions& options, QTextStream& out)
     net::DiagnosticFacts facts = probe.facts();
     facts.nick = options.nick;
     facts.files = ProbeFilePort(quint16(options.port - 1), options.programRunning);
+    if (options.programRunning) {
+        facts.heldByProgram = true;
+        facts.udp = {options.port, true, false, {}};
+    }
     out << net::Diagnostics::report(facts);
     out.flush();
     return facts.answers.isEmpty() ? 1 : 0;

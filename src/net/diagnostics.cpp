@@ -48,6 +48,10 @@ QString Diagnostics::portLine(const QString& label, const PortState& p, const QS
 QStringList Diagnostics::findings(const DiagnosticFacts& f)
 {
     QStringList found;
+    if (f.heldByProgram)
+        return {tr("Quorvelle runs on this computer and holds UDP port %1: its Network "
+                   "Diagnostics (Configuration menu) tests the net through its own sockets.")
+                    .arg(f.udp.port)};
     if (!f.udp.bound) {
         found
             << (f.udp.inUse
@@ -61,18 +65,21 @@ QStringList Diagnostics::findings(const DiagnosticFacts& f)
     if (!anyUp)
         found << tr("No network interface is up: connect a cable or join a network.");
     if (f.udp.bound && f.probed) {
-        if (f.echoes.isEmpty() && anyUp)
+        const bool anyReached =
+            std::any_of(f.interfaces.begin(), f.interfaces.end(),
+                        [&](const InterfaceAddress& a) { return Usable(a) && Reached(f, a); });
+        if (f.echoes.isEmpty() && anyReached)
             found << tr("The test broadcast did not come back: the firewall of this computer "
                         "may be blocking UDP port %1, or no route leads to the broadcast "
                         "addresses.")
                          .arg(f.udp.port);
         for (const InterfaceAddress& a : f.interfaces) {
-            if (!Usable(a))
+            // A tunnel without broadcasts is not asked, so its silence says nothing.
+            if (!Usable(a) || !a.canBroadcast || a.broadcast == 0)
                 continue;
             const bool answered =
-                std::any_of(f.answers.begin(), f.answers.end(), [&](const ProbeAnswer& answer) {
-                    return InterfaceFor(f.interfaces, answer.address) == &a;
-                });
+                std::any_of(f.answers.begin(), f.answers.end(),
+                            [&](const ProbeAnswer& answer) { return InSubnet(a, answer.address); });
             if (answered)
                 continue;
             if (!Reached(f, a))
@@ -125,9 +132,10 @@ QString Diagnostics::report(const DiagnosticFacts& f)
     if (f.table.contains(UdpTransport::LimitedBroadcast))
         out << (f.everyInterface ? tr("  255.255.255.255 is sent on every interface")
                                  : tr("  255.255.255.255 leaves by the default route only"));
-    out << portLine(tr("UDP port"), f.udp, tr("open"))
-        << portLine(tr("File port"), f.files, tr("listening"));
-    if (f.udp.bound)
+    const QString held = tr("held by the running Quorvelle");
+    out << portLine(tr("UDP port"), f.udp, f.heldByProgram ? held : tr("open"))
+        << portLine(tr("File port"), f.files, f.heldByProgram ? held : tr("listening"));
+    if (f.udp.bound && !f.heldByProgram)
         out << tr("Receive buffer: asked for %1 bytes, granted %2; dropped by the system: %3, "
                   "by the program: %4")
                    .arg(f.bufferAsked)

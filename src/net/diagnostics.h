@@ -40,6 +40,8 @@ struct DiagnosticFacts
     bool everyInterface = true;
     PortState udp;
     PortState files;
+    // The desktop program runs here and holds the ports: only it can test them.
+    bool heldByProgram = false;
     // The test "?": whether it was sent, how long answers were awaited, the
     // addresses its own copies came back from, and who else answered.
     bool probed = false;

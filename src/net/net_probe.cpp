@@ -20,6 +20,7 @@ void NetProbe::start(const QByteArray& question, const QString& myNick, int wait
     m_myNick = myNick;
     m_echoes.clear();
     m_answers.clear();
+    m_answered.clear();
     m_probed = true;
     m_wait.setInterval(waitMs);
     m_clock.start();
@@ -42,9 +43,8 @@ void NetProbe::observe(const QByteArray& datagram, quint32 source)
     const ReceivedPacket packet(decoded->packet, m_text);
     if (packet.command() != '!' || packet.nick() == m_myNick)
         return;
-    const bool known = std::any_of(m_answers.begin(), m_answers.end(),
-                                   [&](const ProbeAnswer& a) { return a.nick == packet.nick(); });
-    if (!known)
+    // A flood of made-up nicks costs a bounded list, not the window's time.
+    if (m_answers.size() < MaxAnswers && !std::exchange(m_answered[packet.nick()], true))
         m_answers.append({packet.nick(), source, m_clock.elapsed()});
 }
 

@@ -7,6 +7,7 @@
 #include "net/diagnostics.h"
 
 #include <QElapsedTimer>
+#include <QHash>
 #include <QObject>
 #include <QTimer>
 
@@ -20,6 +21,8 @@ class NetProbe : public QObject
     Q_OBJECT
 
 public:
+    static constexpr qsizetype MaxAnswers = 5000;
+
     NetProbe(UdpTransport& transport, const WireText& text, QObject* parent = nullptr);
 
     // question is the "?" packet of myNick; an earlier run's results are dropped.
@@ -45,6 +48,7 @@ private:
     bool m_probed = false;
     QList<quint32> m_echoes;
     QList<ProbeAnswer> m_answers;
+    QHash<QString, bool> m_answered;
 };
 
 } // namespace quorvelle::net

@@ -36,16 +36,22 @@ QList<quint32> DirectedBroadcasts(const QList<InterfaceAddress>& interfaces)
     return result;
 }
 
+bool InSubnet(const InterfaceAddress& a, quint32 address)
+{
+    if (a.prefixLength <= 0 || a.prefixLength > 32)
+        return false;
+    const quint32 mask = ~quint32(0) << (32 - a.prefixLength);
+    return (a.address & mask) == (address & mask);
+}
+
 const InterfaceAddress* InterfaceFor(const QList<InterfaceAddress>& interfaces, quint32 address)
 {
-    for (const InterfaceAddress& a : interfaces) {
-        if (a.prefixLength < 0 || a.prefixLength > 32)
-            continue;
-        const quint32 mask = a.prefixLength == 0 ? 0 : ~quint32(0) << (32 - a.prefixLength);
-        if ((a.address & mask) == (address & mask))
-            return &a;
-    }
-    return nullptr;
+    // An interface that is up before one that is down on the same network.
+    const InterfaceAddress* found = nullptr;
+    for (const InterfaceAddress& a : interfaces)
+        if (InSubnet(a, address) && (!found || (a.up && !found->up)))
+            found = &a;
+    return found;
 }
 
 } // namespace quorvelle::net

@@ -27,7 +27,10 @@ QList<InterfaceAddress> SystemInterfaces();
 // address once, in interface order.
 QList<quint32> DirectedBroadcasts(const QList<InterfaceAddress>& interfaces);
 
-// The interface whose network holds address, or nullptr.
+// Whether the interface's network holds address.
+bool InSubnet(const InterfaceAddress& a, quint32 address);
+
+// The interface whose network holds address (one that is up first), or nullptr.
 const InterfaceAddress* InterfaceFor(const QList<InterfaceAddress>& interfaces, quint32 address);
 
 } // namespace quorvelle::net

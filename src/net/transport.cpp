@@ -109,9 +109,17 @@ bool UdpTransport::SendBroadcast(QByteArrayView packet)
     for (quint32 address : std::as_const(m_broadcastAddrs)) {
         bool sent = true;
         if (address == LimitedBroadcast && m_everyInterface) {
-            // One interface that fails does not keep the others from being heard.
-            for (quint32 directed : interfaceBroadcasts())
-                sent = sendDatagram(datagram, directed) && sent;
+            // Sent when one interface took it: a bridge or tunnel that refuses
+            // broadcasts must not silence the others or fill #Main with errors.
+            sent = false;
+            for (quint32 directed : interfaceBroadcasts()) {
+                if (sendDatagram(datagram, directed)) {
+                    sent = true;
+                } else {
+                    qCInfo(lcNet, "broadcast to %s failed", qPrintable(IpToText(directed)));
+                    m_interfacesAge.invalidate(); // an interface may have gone
+                }
+            }
         } else {
             sent = sendDatagram(datagram, address);
         }

@@ -71,7 +71,7 @@ public:
 
     // Frames once and sends to every table address in order, stopping at the
     // first failure (sendFailed). An entry sent on every interface is tried on
-    // each of them and fails if one send fails. An empty table sends nothing.
+    // each of them and fails only when none took it. An empty table sends nothing.
     bool SendBroadcast(QByteArrayView packet);
     // Frames and sends once; address 0 counts as a failure (sendFailed).
     bool SendTo(QByteArrayView packet, quint32 address);

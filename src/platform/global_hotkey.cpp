@@ -112,9 +112,10 @@ bool GlobalHotKey::grab()
         return false;
     }
 #ifdef QUORVELLE_HAVE_DBUS
-    // Asked once: the answer does not change while the session lasts.
-    static const bool portal = PortalHotKey::available();
-    if (portal) {
+    // A yes is kept for the session; a no is asked again at the next grab, since
+    // the portal may still have been starting.
+    static bool portal = false;
+    if (portal || (portal = PortalHotKey::available())) {
         if (!m_portal) {
             m_portal = new PortalHotKey(this);
             connect(m_portal, &PortalHotKey::activated, this, &GlobalHotKey::activated);

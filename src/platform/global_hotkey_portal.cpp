@@ -9,6 +9,7 @@
 #include <QDBusMetaType>
 #include <QDBusReply>
 #include <QGuiApplication>
+#include <atomic>
 
 namespace quorvelle::platform {
 
@@ -18,6 +19,14 @@ const QString Service = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString Path = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString Interface = QStringLiteral("org.freedesktop.portal.GlobalShortcuts");
 const QString ShortcutId = QStringLiteral("show-window");
+
+// Request and session paths are made of the caller's bus name and a token: a
+// token used twice would route one request's answer to another's listener.
+QString NextToken()
+{
+    static std::atomic<int> counter{0};
+    return QStringLiteral("quorvelle%1").arg(++counter);
+}
 
 // One entry of BindShortcuts' a(sa{sv}).
 struct PortalShortcut
@@ -60,7 +69,7 @@ bool PortalHotKey::available()
     QDBusMessage ask = QDBusMessage::createMethodCall(
         Service, Path, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
     ask << Interface << QStringLiteral("version");
-    const QDBusReply<QDBusVariant> version = bus.call(ask, QDBus::Block, 1000);
+    const QDBusReply<QDBusVariant> version = bus.call(ask, QDBus::Block, 500);
     return version.isValid() && version.value().variant().toUInt() >= 1;
 }
 
@@ -102,19 +111,20 @@ PortalHotKey::~PortalHotKey()
 void PortalHotKey::bind(QKeyCombination combination)
 {
     m_combination = combination;
+    m_wanted = true;
     if (!m_session.isEmpty())
         return bindNow();
     if (m_asked)
         return; // the session is on its way; the key goes with it
     m_asked = true;
-    request(
-        QStringLiteral("CreateSession"), {},
-        {{QStringLiteral("session_handle_token"), QStringLiteral("quorvelle%1").arg(++m_tokens)}},
-        SLOT(onSessionCreated(uint, QVariantMap)));
+    request(QStringLiteral("CreateSession"), {},
+            {{QStringLiteral("session_handle_token"), NextToken()}},
+            SLOT(onSessionCreated(uint, QVariantMap)));
 }
 
 void PortalHotKey::release()
 {
+    m_wanted = false; // a session still on its way is closed when it comes
     if (m_session.isEmpty())
         return;
     QDBusConnection::sessionBus().call(
@@ -132,7 +142,7 @@ void PortalHotKey::request(const QString& method, QList<QVariant> arguments, QVa
     QDBusConnection bus = QDBusConnection::sessionBus();
     // The answer comes as a signal of a Request object whose path follows from our
     // name and a token; listen before asking, so that no answer is missed.
-    const QString token = QStringLiteral("quorvelle%1").arg(++m_tokens);
+    const QString token = NextToken();
     QString sender = bus.baseService().mid(1);
     sender.replace(u'.', u'_');
     const QString requestPath = Path + QStringLiteral("/request/") + sender + u'/' + token;
@@ -152,9 +162,18 @@ void PortalHotKey::onSessionCreated(uint response, const QVariantMap& results)
         m_asked = false;
         return;
     }
-    m_session = results.value(QStringLiteral("session_handle")).toString();
-    if (!m_session.isEmpty())
+    // An object path by the portal's description, a string in older portals.
+    const QVariant handle = results.value(QStringLiteral("session_handle"));
+    m_session = handle.metaType() == QMetaType::fromType<QDBusObjectPath>()
+                    ? handle.value<QDBusObjectPath>().path()
+                    : handle.toString();
+    m_asked = false;
+    if (m_session.isEmpty())
+        return;
+    if (m_wanted)
         bindNow();
+    else
+        release();
 }
 
 void PortalHotKey::bindNow()

@@ -43,10 +43,10 @@ private:
                  const char* slot);
     void bindNow();
 
-    QString m_session; // object path; empty until the portal made one
-    bool m_asked = false;
+    QString m_session;     // object path; empty until the portal made one
+    bool m_asked = false;  // a session was asked for and has not come yet
+    bool m_wanted = false; // a key is to be bound
     QKeyCombination m_combination;
-    int m_tokens = 0;
 };
 
 } // namespace quorvelle::platform

@@ -16,6 +16,8 @@
 
 namespace quorvelle::shell {
 
+using namespace Qt::Literals::StringLiterals;
+
 DesktopAlerts::DesktopAlerts(QWidget* window, chat::ChatSession& session,
                              chat::ConversationTabs& tabs, messages::MessageWindows& messages,
                              WindowPresence& presence)
@@ -27,12 +29,12 @@ DesktopAlerts::DesktopAlerts(QWidget* window, chat::ChatSession& session,
     connect(&messages, &messages::MessageWindows::arrived, this,
             [this, &messages](const QString& sender, const QString& text, bool mass) {
                 m_notifications->show(
+                    u"message:"_s + sender,
                     (mass ? tr("Message to everybody from %1") : tr("Message from %1")).arg(sender),
                     text.trimmed(),
-                    {{QStringLiteral("default"), tr("Open"),
+                    {{u"default"_s, tr("Open"),
                       [&messages, sender] { messages.raiseReceived(sender); }},
-                     {QStringLiteral("reply"), tr("Reply"),
-                      [&messages, sender] { messages.replyTo(sender); }}});
+                     {u"reply"_s, tr("Reply"), [&messages, sender] { messages.replyTo(sender); }}});
             });
     connect(&session.transfers().queue(), &transfer::FilesQueue::ended, this,
             [this](transfer::Direction direction, const transfer::TransferInfo& info) {
@@ -41,12 +43,14 @@ DesktopAlerts::DesktopAlerts(QWidget* window, chat::ChatSession& session,
                 const QFileInfo file(info.fileName);
                 const QUrl fileUrl = QUrl::fromLocalFile(file.absoluteFilePath());
                 const QUrl folderUrl = QUrl::fromLocalFile(file.absolutePath());
-                m_notifications->show(tr("File received"),
-                                      tr("\"%1\" from %2").arg(file.fileName(), info.nickName),
-                                      {{QStringLiteral("default"), tr("Open"),
-                                        [fileUrl] { QDesktopServices::openUrl(fileUrl); }},
-                                       {QStringLiteral("folder"), tr("Open Folder"),
-                                        [folderUrl] { QDesktopServices::openUrl(folderUrl); }}});
+                // A click on the bubble opens the folder: a file a peer named is
+                // opened only when asked for by name.
+                m_notifications->show(
+                    u"file:"_s + info.nickName, tr("File received"),
+                    tr("\"%1\" from %2").arg(file.fileName(), info.nickName),
+                    {{u"default"_s, tr("Open Folder"),
+                      [folderUrl] { QDesktopServices::openUrl(folderUrl); }},
+                     {u"open"_s, tr("Open"), [fileUrl] { QDesktopServices::openUrl(fileUrl); }}});
             });
 }
 
@@ -55,10 +59,9 @@ void DesktopAlerts::lines(const QStringList& lines)
     TrayIcon& tray = m_presence.tray();
     if (m_window->isVisible() && !m_window->isMinimized())
         return tray.showHint(lines);
-    m_notifications->show(
-        settings::WindowCaption(), lines.join(u'\n'),
-        {{QStringLiteral("default"), tr("Open"), [this] { m_presence.ShowAsked(); }}},
-        [&tray, lines] { tray.showHint(lines); });
+    m_notifications->show(u"lines"_s, settings::WindowCaption(), lines.join(u'\n'),
+                          {{u"default"_s, tr("Open"), [this] { m_presence.ShowAsked(); }}},
+                          [&tray, lines] { tray.showHint(lines); });
 }
 
 } // namespace quorvelle::shell

@@ -73,7 +73,9 @@ void DiagnosticsWindow::showReport()
 {
     net::DiagnosticFacts facts = m_probe.facts();
     const transfer::TransferEngine& engine = m_session.transfers().engine();
-    const quint16 filePort = quint16(m_session.net().transport().boundPort() - 1);
+    const net::UdpTransport& transport = m_session.net().transport();
+    const quint16 filePort =
+        quint16((transport.isOpen() ? transport.boundPort() : transport.sendPort()) - 1);
     facts.files = {engine.listenPort() ? engine.listenPort() : filePort, engine.listenPort() != 0,
                    engine.listenInUse(), engine.listenError()};
     m_text->setPlainText(net::Diagnostics::report(facts));

@@ -124,7 +124,7 @@ TMainFm::TMainFm(settings::SettingsStore& store, QWidget* parent)
             &WindowPresence::newLineEvents);
     connect(m_tabs, &chat::ConversationTabs::activationRequested, presence,
             &WindowPresence::PopUpForNewChat);
-    new DesktopAlerts(this, *m_session, *m_tabs, *m_messages, *presence);
+    m_alerts = new DesktopAlerts(this, *m_session, *m_tabs, *m_messages, *presence);
     // The window's title and the tray's tool tip count the unread lines of all tabs.
     connect(&m_session->conversations(), &chat::ConversationSet::unreadCountChanged, this,
             [this, presence] {
@@ -219,8 +219,8 @@ TMainFm::~TMainFm()
     // The parts and the widgets go while the session they use is still there: a
     // widget that dies with the focus still tells its filters.
     for (QObject* part : std::initializer_list<QObject*>{
-             m_files, m_channels, m_information, m_messages, m_configuration, m_layout, m_presence,
-             m_users, m_boxes, m_input, m_tabCommands})
+             m_alerts, m_files, m_channels, m_information, m_messages, m_configuration, m_layout,
+             m_presence, m_users, m_boxes, m_input, m_tabCommands})
         delete part;
     delete centralWidget();
 }

@@ -48,6 +48,7 @@ namespace quorvelle::shell {
 class ColourViews;
 
 class ConfigurationCommands;
+class DesktopAlerts;
 class IdentityBoxes;
 class MainMenu;
 class UsersActions;
@@ -107,6 +108,7 @@ private:
     chat::SoundPlayer* m_sounds;
     ColourViews* m_colours;
     transfer::FileCommands* m_files;
+    DesktopAlerts* m_alerts;
 };
 
 } // namespace quorvelle::shell

@@ -42,7 +42,7 @@ Notifications::Notifications(std::function<bool()> quiet, QObject* parent)
 #endif
 }
 
-void Notifications::show(const QString& summary, const QString& body,
+void Notifications::show(const QString& tag, const QString& summary, const QString& body,
                          QList<NotificationAction> actions, const std::function<void()>& fallback)
 {
     const auto fallBack = [fallback] {
@@ -65,22 +65,27 @@ void Notifications::show(const QString& summary, const QString& body,
         keys << action.key << action.label;
     QDBusMessage call =
         QDBusMessage::createMethodCall(Service, Path, Service, QStringLiteral("Notify"));
-    call << QStringLiteral("Quorvelle") << uint(0) << QStringLiteral("org.halvorenwerk.Quorvelle")
-         << summary << text << keys
+    call << QStringLiteral("Quorvelle") << m_byTag.value(tag, 0)
+         << QStringLiteral("org.halvorenwerk.Quorvelle") << summary << text << keys
          << QVariantMap{{QStringLiteral("desktop-entry"),
                          QStringLiteral("org.halvorenwerk.Quorvelle")}}
          << -1;
     auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, actions = std::move(actions), fallBack](QDBusPendingCallWatcher* w) {
+            [this, tag, actions = std::move(actions), fallBack](QDBusPendingCallWatcher* w) {
                 const QDBusPendingReply<uint> reply = *w;
-                if (reply.isValid())
+                if (reply.isValid()) {
+                    if (const uint before = m_byTag.value(tag, 0); before != reply.value())
+                        m_open.remove(before);
+                    m_byTag.insert(tag, reply.value());
                     m_open.insert(reply.value(), actions);
-                else
+                } else {
                     fallBack();
+                }
                 w->deleteLater();
             });
 #else
+    Q_UNUSED(tag);
     Q_UNUSED(summary);
     Q_UNUSED(body);
     Q_UNUSED(actions);
@@ -105,6 +110,8 @@ void Notifications::onClosed(uint id, uint reason)
 {
     Q_UNUSED(reason);
     m_open.remove(id);
+    for (auto it = m_byTag.begin(); it != m_byTag.end();)
+        it = it.value() == id ? m_byTag.erase(it) : std::next(it);
 }
 
 } // namespace quorvelle::shell

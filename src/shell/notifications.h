@@ -29,9 +29,11 @@ public:
     // quiet: only the fallbacks run (DND).
     explicit Notifications(std::function<bool()> quiet, QObject* parent = nullptr);
 
-    // fallback runs instead when no notification service answers.
-    void show(const QString& summary, const QString& body, QList<NotificationAction> actions,
-              const std::function<void()>& fallback = {});
+    // A notification of the same tag takes the place of the one before it, so a
+    // sender who floods fills one bubble, not the screen. fallback runs instead
+    // when no notification service answers.
+    void show(const QString& tag, const QString& summary, const QString& body,
+              QList<NotificationAction> actions, const std::function<void()>& fallback = {});
 
 private slots:
     void onActionInvoked(uint id, const QString& key);
@@ -39,8 +41,11 @@ private slots:
 
 private:
     std::function<bool()> m_quiet;
-    bool m_markup = false; // the service reads simple markup in the body
+    // The service reads simple markup in the body; until it says, assume it does,
+    // so that a peer's text is escaped rather than drawn as markup.
+    bool m_markup = true;
     QHash<uint, QList<NotificationAction>> m_open;
+    QHash<QString, uint> m_byTag;
 };
 
 } // namespace quorvelle::shell

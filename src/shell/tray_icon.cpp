@@ -158,8 +158,8 @@ void TrayIcon::showHint(const QStringList& lines)
 void TrayIcon::showFirstStartHint()
 {
     m_icon->showMessage(m_icon->toolTip(),
-                        QStringLiteral("Quorvelle runs here. Right click this icon and choose "
-                                       "\"Show\" to open its window, or press Ctrl+Alt+S."),
+                        tr("Quorvelle runs here. Right click this icon and choose "
+                           "\"Show\" to open its window, or press Ctrl+Alt+S."),
                         QSystemTrayIcon::Information, 15000);
 }
 

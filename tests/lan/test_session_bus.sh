@@ -93,7 +93,7 @@ lan_wait_file "$LAN_DIR/signals" -F "LineShown ('#Main', '<Bob> signal me')" 10 
 printf 'from bob\n' >"$LAN_DIR/frombob.txt"
 lan_send 2 "send Desk $LAN_DIR/frombob.txt"
 lan_wait_file "$LAN_DIR/signals" -E "FileReceived \('Bob', '[^']*frombob.txt'\)" 30 "bus signals"
-lan_wait_file "$LAN_DIR/notify" -F $'\tFile received\t"frombob.txt" from Bob\tdefault=Open,folder=Open Folder' 10 "notifications"
+lan_wait_file "$LAN_DIR/notify" -F $'\tFile received\t"frombob.txt" from Bob\tdefault=Open Folder,open=Open' 10 "notifications"
 
 echo "== a peer's line: the window comes, the keyboard stays"
 lan_run 1 xmessage -name typing 'typing here' >/dev/null 2>&1 &

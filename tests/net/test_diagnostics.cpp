@@ -85,6 +85,23 @@ private slots:
             << f
             << QStringList{u"No network interface is up: connect a cable or join a network."_s};
         f = Healthy();
+        // Cable and Wi-Fi on one network, and a tunnel that cannot broadcast.
+        f.interfaces = {Lo,
+                        Eth,
+                        {u"wlan0"_s, 0x0A000006, 24, 0x0A0000FF, true, true, false},
+                        {u"tun0"_s, 0x0A080001, 32, 0, true, false, false}};
+        f.answers.removeLast();
+        QTest::newRow("two cards on one network, a tunnel")
+            << f << QStringList{u"The net works: 1 peer answered."_s};
+        f = Healthy();
+        f.heldByProgram = true;
+        f.probed = false;
+        QTest::newRow("the running program holds the ports")
+            << f
+            << QStringList{u"Quorvelle runs on this computer and holds UDP port 8166: its Network "
+                           "Diagnostics (Configuration menu) tests the net through its own "
+                           "sockets."_s};
+        f = Healthy();
         f.systemDrops = 1;
         QTest::newRow("drops")
             << f
