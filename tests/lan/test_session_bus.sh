@@ -78,6 +78,16 @@ sleep 0.5
 lan_check "ListUsers gives nick, status and address" \
   grep -qF "('Bob', '0', '$LAN_SUBNET.2')" <<<"$(bus ListUsers)"
 lan_check "ListConversations" grep -qF "'#Main'" <<<"$(bus ListConversations)"
+# The installed description names what the running program serves.
+served=$(DBUS_SESSION_BUS_ADDRESS=$DESK_DBUS gdbus introspect --session \
+  --dest org.halvorenwerk.Quorvelle --object-path /)
+described=$(grep -oE '<(method|signal) name="[A-Za-z]+"' \
+  "$(dirname "$0")/../../resources/dbus/org.halvorenwerk.Quorvelle.xml" | cut -d'"' -f2)
+for name in $described; do
+  lan_check "the program serves $name" grep -qE "(^|[[:space:]])$name[ (]" <<<"$served"
+done
+lan_check "the description names every method and signal served" [ "$(wc -w <<<"$described")" -eq \
+  "$(sed -n '/interface org.halvorenwerk.Quorvelle {/,/};/p' <<<"$served" | grep -cE '^ +[A-Za-z]+\(')" ]
 bus SendLine '#Main' 'scripted line' >/dev/null
 lan_expect 2 $'#Main\t<Desk> scripted line'
 bus SendMessage Bob 'scripted message' >/dev/null
