@@ -2,10 +2,13 @@
 # The desktop program started as a user meets it: under X with a tray host it
 # starts hidden with its icon in the tray, asks the net once who is there, and a
 # session that never showed the window leaves the stored layout as it was. The
-# very first start says in a tray notification how to open the window.
-# Usage: test_tray_start.sh PATH/TO/quorvelle PATH/TO/quorvelle-cli
+# very first start says in a tray notification how to open the window. With a
+# notification service (a fake one), a line that comes while the window is hidden
+# goes there, and its "Open" shows the window.
+# Usage: test_tray_start.sh PATH/TO/quorvelle PATH/TO/quorvelle-cli [PATH/TO/fake-notifications]
 QUORVELLE=$(realpath "$1")
 QUORVELLE_CLI=$(realpath "$2")
+FAKE_NOTIFICATIONS=${3:+$(realpath "$3")}
 source "$(dirname "$0")/lan.sh"
 for tool in Xvfb trayer xdotool xwininfo; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
@@ -72,5 +75,37 @@ shown=$(visible_windows)
 lan_check "the icon and its notification show ($shown windows)" [ "$shown" -eq 2 ]
 kill -TERM "$DESK_PID"
 wait "$DESK_PID"
+
+if [ -n "$FAKE_NOTIFICATIONS" ] && command -v dbus-daemon >/dev/null; then
+  echo "== a line while hidden goes to the desktop's notifications"
+  read -r DESK_DBUS BUS_PID < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 |
+    paste -sd' ')
+  LAN_PIDS+=("$BUS_PID")
+  export DESK_DBUS
+  mkfifo "$LAN_DIR/notify_in"
+  DBUS_SESSION_BUS_ADDRESS=$DESK_DBUS "$FAKE_NOTIFICATIONS" <"$LAN_DIR/notify_in" \
+    >"$LAN_DIR/notify" 2>&1 &
+  LAN_PIDS+=($!)
+  exec 19>"$LAN_DIR/notify_in"
+  lan_wait_file "$LAN_DIR/notify" -x ready 10 "notification service"
+  lan_start_desktop 1 "[Settings]
+NickName=Desk
+UDPPort=$LAN_PORT
+PopupNewLine=0
+TimeUsers=0
+[AddrList]
+$LAN_SUBNET.255="
+  lan_wait_file "$LAN_DIR/out2" -xF $'!packet\t/?Desk/0' 30 "peer 2"
+  sleep 1
+  lan_send 2 'say #Main are you there'
+  lan_wait_file "$LAN_DIR/notify" -F $'\t<Bob> are you there\tdefault=Open' 10 "notifications"
+  lan_check "the window stayed hidden" [ "$(visible_windows)" -eq 1 ]
+  id=$(grep -F '<Bob> are you there' "$LAN_DIR/notify" | cut -f2)
+  echo "invoke $id default" >&19
+  for _ in $(seq 20); do [ "$(visible_windows)" -ge 2 ] && break; sleep 0.25; done
+  lan_check "Open in the notification shows the window" [ "$(visible_windows)" -ge 2 ]
+  kill -TERM "$DESK_PID"
+  wait "$DESK_PID"
+fi
 
 lan_finish
