@@ -151,6 +151,39 @@ lan_start_desktop_x() {
   export DISPLAY="$DISP" QT_QPA_PLATFORM=xcb
 }
 
+# lan_session_bus: a session bus of the test's own for the desktop program
+# (exports DESK_DBUS, which lan_start_desktop hands on).
+lan_session_bus() {
+  local pid
+  read -r DESK_DBUS pid < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 |
+    paste -sd' ')
+  LAN_PIDS+=("$pid")
+  export DESK_DBUS
+}
+
+# lan_fake_notifications PROGRAM: a desktop notification service on DESK_DBUS;
+# what it is shown lands in $LAN_DIR/notify, and "invoke ID KEY" written to file
+# descriptor 19 clicks an action.
+lan_fake_notifications() {
+  mkfifo "$LAN_DIR/notify_in"
+  DBUS_SESSION_BUS_ADDRESS=$DESK_DBUS "$1" <"$LAN_DIR/notify_in" >"$LAN_DIR/notify" 2>&1 &
+  LAN_PIDS+=($!)
+  exec 19>"$LAN_DIR/notify_in"
+  lan_wait_file "$LAN_DIR/notify" -x ready 10 "notification service"
+}
+
+# lan_window_named REGEX: the id of host 1's visible window whose title matches
+# REGEX whole, waiting for it up to 10 s.
+lan_window_named() {
+  local id t=0
+  while [ "$t" -lt 100 ]; do
+    id=$(lan_run 1 xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1; t=$((t + 1))
+  done
+  return 1
+}
+
 # lan_finish: the closing line and the exit code.
 lan_finish() {
   echo "$LAN_PASSES passed, $LAN_FAILS failed"

@@ -35,16 +35,7 @@ lan_check "nothing Russian in the logs" \
   [ "$(cat "$LOGS"/*.log | iconv -f windows-1251 -t utf-8 | LC_ALL=C grep -c $'[\xd0\xd1]')" -eq 0 ]
 
 echo "== the windows speak Russian"
-window_named() {
-  local id t=0
-  while [ "$t" -lt 100 ]; do
-    id=$(lan_run 1 xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1; t=$((t + 1))
-  done
-  return 1
-}
-main=$(window_named 'Quorvelle v\..*')
+main=$(lan_window_named 'Quorvelle v\..*')
 lan_check "the window came up with Bob's line" [ -n "$main" ]
 lan_run 1 xdotool windowactivate --sync "$main" key ctrl+u
 # Titles as the window manager shows them (xdotool's search reads the older,

@@ -35,16 +35,9 @@ lan_start_peer 3 --nick Carl --channel '#CarlRoom' --broadcast "$LAN_SUBNET.255"
 lan_expect 2 $'#Main\tCarl joins the net'
 
 lan_start_desktop_x 1
-read -r DESK_DBUS BUS_PID < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 | paste -sd' ')
-LAN_PIDS+=("$BUS_PID")
-export DESK_DBUS
+lan_session_bus
 sleep 1
-mkfifo "$LAN_DIR/notify_in"
-DBUS_SESSION_BUS_ADDRESS=$DESK_DBUS "$FAKE_NOTIFICATIONS" <"$LAN_DIR/notify_in" \
-  >"$LAN_DIR/notify" 2>&1 &
-LAN_PIDS+=($!)
-exec 19>"$LAN_DIR/notify_in"
-lan_wait_file "$LAN_DIR/notify" -x ready 10 "notification service"
+lan_fake_notifications "$FAKE_NOTIFICATIONS"
 
 lan_start_desktop 1 "[Settings]
 NickName=Desk
@@ -128,31 +121,21 @@ sleep 1
 lan_check "no typed key landed in the input line" [ "$(grep -c stolen "$LAN_DIR/out2")" -eq 0 ]
 
 echo "== messages and information"
-# window_named TITLE: the id of the visible window with that exact title, waiting for it.
-window_named() {
-  local id t=0
-  while [ "$t" -lt 100 ]; do
-    id=$(lan_run 1 xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1; t=$((t + 1))
-  done
-  return 1
-}
 lan_send 2 'message Desk hello desk'
 lan_send 3 'mass to everybody'
 lan_expect 2 $'#Main\tDesk received the message in Normal mode'
 lan_wait_file "$LAN_DIR/signals" -F "MessageReceived ('Bob', 'hello desk" 10 "bus signals"
-lan_check "Carl's mass message opens a window" window_named '<= Carl' >/dev/null
-single=$(window_named '<- Bob')
+lan_check "Carl's mass message opens a window" lan_window_named '<= Carl' >/dev/null
+single=$(lan_window_named '<- Bob')
 lan_check "Bob's message opens a window" [ -n "$single" ]
 lan_run 1 xdotool windowfocus --sync "$single" key alt+r sleep 0.3 type pong
 lan_run 1 xdotool key alt+s
 lan_expect_re 2 $'^!message\t<- Desk\tpong *$'
 sleep 1
 lan_check "the reply reached only its sender" [ "$(grep -c '<- Desk' "$LAN_DIR/out3")" -eq 0 ]
-main=$(window_named 'Quorvelle v\..*')
+main=$(lan_window_named 'Quorvelle v\..*')
 lan_run 1 xdotool windowfocus --sync "$main" key ctrl+i
-lan_check "Ctrl+I opens Bob's information window" window_named 'Bob Info' >/dev/null
+lan_check "Ctrl+I opens Bob's information window" lan_window_named 'Bob Info' >/dev/null
 
 echo "== a message in the desktop's notifications"
 lan_wait_file "$LAN_DIR/notify" -F $'\tMessage from Bob\thello desk\tdefault=Open,reply=Reply' 10 "notifications"
@@ -161,7 +144,7 @@ lan_send 2 'message Desk second'
 lan_wait_file "$LAN_DIR/notify" -F $'\tMessage from Bob\tsecond\t' 10 "notifications"
 id=$(grep -F $'\tMessage from Bob\tsecond\t' "$LAN_DIR/notify" | cut -f2)
 echo "invoke $id reply" >&19
-lan_check "Reply in the notification opens the reply window" window_named '-> Bob' >/dev/null
+lan_check "Reply in the notification opens the reply window" lan_window_named '-> Bob' >/dev/null
 bus SetStatus 1 >/dev/null
 lan_expect 2 $'#Main\tDesk enters in DND mode' 10
 lan_send 2 'message Desk not now'
@@ -172,7 +155,7 @@ bus SetStatus 0 >/dev/null
 
 echo "== the Channels window lists the peers' channels"
 lan_run 1 xdotool windowfocus --sync "$main" key alt+space
-channels=$(window_named 'Channels')
+channels=$(lan_window_named 'Channels')
 lan_check "Alt+Space opens the Channels window" [ -n "$channels" ]
 sleep 1
 # From the own list to "Created Channels", where the peers' rooms stand in the

@@ -78,16 +78,8 @@ wait "$DESK_PID"
 
 if [ -n "$FAKE_NOTIFICATIONS" ] && command -v dbus-daemon >/dev/null; then
   echo "== a line while hidden goes to the desktop's notifications"
-  read -r DESK_DBUS BUS_PID < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 |
-    paste -sd' ')
-  LAN_PIDS+=("$BUS_PID")
-  export DESK_DBUS
-  mkfifo "$LAN_DIR/notify_in"
-  DBUS_SESSION_BUS_ADDRESS=$DESK_DBUS "$FAKE_NOTIFICATIONS" <"$LAN_DIR/notify_in" \
-    >"$LAN_DIR/notify" 2>&1 &
-  LAN_PIDS+=($!)
-  exec 19>"$LAN_DIR/notify_in"
-  lan_wait_file "$LAN_DIR/notify" -x ready 10 "notification service"
+  lan_session_bus
+  lan_fake_notifications "$FAKE_NOTIFICATIONS"
   lan_start_desktop 1 "[Settings]
 NickName=Desk
 UDPPort=$LAN_PORT
