@@ -36,7 +36,8 @@ void NetProbe::observe(const QByteArray& datagram, quint32 source)
     if (!decoded)
         return;
     if (decoded->packet == m_question.first(qMin(m_question.size(), MaxPacketSize))) {
-        if (!m_echoes.contains(source))
+        // One copy per interface comes back; a replay from anywhere else is bounded.
+        if (m_echoes.size() < 64 && !m_echoes.contains(source))
             m_echoes.append(source);
         return;
     }

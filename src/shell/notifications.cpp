@@ -36,7 +36,9 @@ Notifications::Notifications(std::function<bool()> quiet, QObject* parent)
     auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(ask), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
         const QDBusPendingReply<QStringList> reply = *w;
-        m_markup = reply.isValid() && reply.value().contains(QStringLiteral("body-markup"));
+        // No answer (a service not started yet): keep escaping.
+        if (reply.isValid())
+            m_markup = reply.value().contains(QStringLiteral("body-markup"));
         w->deleteLater();
     });
 #endif
