@@ -74,34 +74,52 @@ private:
     QByteArray m_pending;
 };
 
-} // namespace
+// The net as the user's settings have it.
+cli::NetOptions NetOptionsFrom(const settings::Settings& values)
+{
+    cli::NetOptions net;
+    net.port = quint16(values.number(settings::key::UDPPort));
+    net.broadcast = values.listItems(settings::section::AddrList);
+    net.everyInterface = values.flag(settings::key::BroadcastEveryInterface);
+    net.codepage = values.text(settings::key::Codepage).toLatin1();
+    return net;
+}
+
+// The options "--port", "--broadcast" and "--codepage", where given.
+struct NetOverrides
+{
+    const QCommandLineOption& port;
+    const QCommandLineOption& broadcast;
+    const QCommandLineOption& codepage;
+
+    void apply(const QCommandLineParser& parser, cli::NetOptions& net) const
+    {
+        if (parser.isSet(port))
+            net.port = quint16(parser.value(port).toUInt());
+        if (parser.isSet(broadcast))
+            net.broadcast = parser.values(broadcast);
+        if (parser.isSet(codepage))
+            net.codepage = parser.value(codepage).toLatin1();
+    }
+};
 
 // Reads the user's settings without writing them; options given override them.
 int Diagnose(const QCommandLineParser& parser, const QCommandLineOption& nick,
-             const QCommandLineOption& port, const QCommandLineOption& broadcast,
-             const QCommandLineOption& codepage)
+             const NetOverrides& overrides)
 {
     settings::SettingsSchema schema(settings::SchemaContext::current());
     settings::SettingsStore store;
     const settings::Settings values(store, schema);
     cli::DiagnoseOptions options;
-    options.port = quint16(values.number(settings::key::UDPPort));
-    options.broadcast = values.listItems(settings::section::AddrList);
-    options.everyInterface = values.flag(settings::key::BroadcastEveryInterface);
-    options.nick = values.text(settings::key::NickName);
-    options.codepage = values.text(settings::key::Codepage).toLatin1();
+    static_cast<cli::NetOptions&>(options) = NetOptionsFrom(values);
+    options.nick = parser.isSet(nick) ? parser.value(nick) : values.text(settings::key::NickName);
     options.programRunning = !platform::SingleInstance(store.location()).tryLock();
-    if (parser.isSet(nick))
-        options.nick = parser.value(nick);
-    if (parser.isSet(port))
-        options.port = quint16(parser.value(port).toUInt());
-    if (parser.isSet(broadcast))
-        options.broadcast = parser.values(broadcast);
-    if (parser.isSet(codepage))
-        options.codepage = parser.value(codepage).toLatin1();
+    overrides.apply(parser, options);
     QTextStream out(stdout);
     return cli::RunDiagnose(options, out);
 }
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -145,8 +163,9 @@ int main(int argc, char* argv[])
                        logsOption, filesOption, codepageOption, stampsOption, traceOption,
                        settingsOption, diagnoseOption});
     parser.process(app);
+    const NetOverrides netOverrides{portOption, broadcastOption, codepageOption};
     if (parser.isSet(diagnoseOption))
-        return Diagnose(parser, nickOption, portOption, broadcastOption, codepageOption);
+        return Diagnose(parser, nickOption, netOverrides);
 
     const bool useSettings = parser.isSet(settingsOption);
     settings::SettingsSchema schema(settings::SchemaContext::current());
@@ -163,10 +182,7 @@ int main(int argc, char* argv[])
     if (useSettings) {
         settings::Settings& values = *stored;
         state.load(values);
-        options.port = quint16(values.number(settings::key::UDPPort));
-        options.broadcast = values.listItems(settings::section::AddrList);
-        options.everyInterface = values.flag(settings::key::BroadcastEveryInterface);
-        options.codepage = values.text(settings::key::Codepage).toLatin1();
+        static_cast<cli::NetOptions&>(options) = NetOptionsFrom(values);
         options.channels = chat::StartupChannels(values);
         options.filesDirectory = values.text(settings::key::FilesDir);
     } else {
@@ -187,10 +203,7 @@ int main(int argc, char* argv[])
         if (const auto status = presence::StatusFromText(parser.value(statusOption)))
             state.MyStatus = *status;
     }
-    if (parser.isSet(portOption))
-        options.port = quint16(parser.value(portOption).toUInt());
-    if (parser.isSet(broadcastOption))
-        options.broadcast = parser.values(broadcastOption);
+    netOverrides.apply(parser, options);
     if (parser.isSet(channelOption))
         options.channels = parser.values(channelOption);
     if (parser.isSet(logsOption)) {
@@ -200,8 +213,6 @@ int main(int argc, char* argv[])
     }
     if (parser.isSet(filesOption))
         options.filesDirectory = parser.value(filesOption);
-    if (parser.isSet(codepageOption))
-        options.codepage = parser.value(codepageOption).toLatin1();
     options.trace = parser.isSet(traceOption);
 
     QTextStream out(stdout);

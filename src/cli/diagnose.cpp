@@ -4,6 +4,7 @@
 #include "net/packets.h"
 #include "net/transport.h"
 #include "net/wire_text.h"
+#include "transfer/transfer_engine.h"
 
 #include <QEventLoop>
 #include <QTcpServer>
@@ -47,7 +48,7 @@ int RunDiagnose(const DiagnoseOptions& options, QTextStream& out)
     }
     net::DiagnosticFacts facts = probe.facts();
     facts.nick = options.nick;
-    facts.files = ProbeFilePort(quint16(options.port - 1), options.programRunning);
+    facts.files = ProbeFilePort(transfer::FilePortFor(options.port), options.programRunning);
     if (options.programRunning) {
         facts.heldByProgram = true;
         facts.udp = {options.port, true, false, {}};

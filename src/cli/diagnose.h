@@ -2,21 +2,17 @@
 
 // quorvelle-cli --diagnose: the network diagnostics with sockets of its own.
 
-#include <QByteArray>
+#include "cli/net_options.h"
+
 #include <QString>
-#include <QStringList>
 
 class QTextStream;
 
 namespace quorvelle::cli {
 
-struct DiagnoseOptions
+struct DiagnoseOptions : NetOptions
 {
-    quint16 port = 8166;
-    QStringList broadcast; // empty: 255.255.255.255
-    bool everyInterface = true;
     QString nick;
-    QByteArray codepage;
     // The desktop program runs with these settings and holds the file port.
     bool programRunning = false;
 };

@@ -4,6 +4,7 @@
 // takes simple commands. Scripts, terminals and the multi-host tests use it.
 
 #include "chat/chat_session.h"
+#include "cli/net_options.h"
 #include "messages/message_receiver.h"
 #include "settings/session_state.h"
 
@@ -12,16 +13,12 @@
 
 namespace quorvelle::cli {
 
-struct PeerOptions
+struct PeerOptions : NetOptions
 {
-    quint16 port = 8166;
-    QStringList broadcast;      // empty: 255.255.255.255
-    bool everyInterface = true; // 255.255.255.255 goes out on every interface
-    QStringList channels;       // joined at start besides #Main
-    QString logsDirectory;      // empty: no logs
-    QString filesDirectory;     // received files; empty: every incoming file is refused
-    QByteArray codepage;
-    bool trace = false; // print every packet that arrives
+    QStringList channels;   // joined at start besides #Main
+    QString logsDirectory;  // empty: no logs
+    QString filesDirectory; // received files; empty: every incoming file is refused
+    bool trace = false;     // print every packet that arrives
 };
 
 class HeadlessPeer : public QObject,

@@ -36,8 +36,7 @@ void Dispatcher::DispatchDatagram(const QByteArray& datagram, quint32 source)
             // Not listed (yet): held while the sender is asked who it is.
             const qint64 now = m_clock().toMSecsSinceEpoch();
             if (!p.nick().isEmpty() && m_held.hold(p.nick(), source, datagram, now))
-                m_link.SendToAddress(m_packets.WhoIsThere(m_state.MyNick, m_state.MyStatus),
-                                     source);
+                m_actions.AskWhoIsThere(source);
             return;
         }
         index = m_registry.AddUser(p.nick(), p.tail(), source);

@@ -45,8 +45,10 @@ void NetProbe::observe(const QByteArray& datagram, quint32 source)
     if (packet.command() != '!' || packet.nick() == m_myNick)
         return;
     // A flood of made-up nicks costs a bounded list, not the window's time.
-    if (m_answers.size() < MaxAnswers && !std::exchange(m_answered[packet.nick()], true))
+    if (m_answers.size() < MaxAnswers && !m_answered.contains(packet.nick())) {
+        m_answered.insert(packet.nick());
         m_answers.append({packet.nick(), source, m_clock.elapsed()});
+    }
 }
 
 DiagnosticFacts NetProbe::facts() const

@@ -7,8 +7,8 @@
 #include "net/diagnostics.h"
 
 #include <QElapsedTimer>
-#include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QTimer>
 
 namespace quorvelle::net {
@@ -48,7 +48,7 @@ private:
     bool m_probed = false;
     QList<quint32> m_echoes;
     QList<ProbeAnswer> m_answers;
-    QHash<QString, bool> m_answered;
+    QSet<QString> m_answered; // the nicks of m_answers
 };
 
 } // namespace quorvelle::net

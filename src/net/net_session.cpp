@@ -11,19 +11,13 @@ NetSession::NetSession(settings::SessionState& state, const QByteArray& codepage
     : QObject(parent), m_state(state), m_text(codepage),
       m_actions(m_registry, state, *this, m_packets, std::move(machine)),
       m_dispatcher(m_registry, state, *this, m_packets, m_text, m_actions, m_sinks),
-      m_recheck(
-          m_registry,
-          RecheckLink{
-              .askAddress =
-                  [this](quint32 address) {
-                      SendToAddress(m_packets.WhoIsThere(m_state.MyNick, m_state.MyStatus),
-                                    address);
-                  },
-              .askNet =
-                  [this] { SendBroadcast(m_packets.WhoIsThere(m_state.MyNick, m_state.MyStatus)); },
-              .systemDrops = [this] { return m_transport.systemDrops(); },
-              .myNick = [this] { return m_state.MyNick; },
-          })
+      m_recheck(m_registry,
+                RecheckLink{
+                    .askAddress = [this](quint32 address) { m_actions.AskWhoIsThere(address); },
+                    .askNet = [this] { m_actions.AskWhoIsThere(); },
+                    .systemDrops = [this] { return m_transport.systemDrops(); },
+                    .myNick = [this] { return m_state.MyNick; },
+                })
 {
     connect(&m_transport, &UdpTransport::datagramReceived, this,
             [this](const QByteArray& datagram, quint32 source) {

@@ -35,7 +35,17 @@ OutgoingActions::OutgoingActions(presence::UsersRegistry& registry, settings::Se
 void OutgoingActions::RefreshUsersList()
 {
     m_registry.ClearUsers();
+    AskWhoIsThere();
+}
+
+void OutgoingActions::AskWhoIsThere()
+{
     m_link.SendBroadcast(m_packets.WhoIsThere(m_state.MyNick, m_state.MyStatus));
+}
+
+void OutgoingActions::AskWhoIsThere(quint32 address)
+{
+    m_link.SendToAddress(m_packets.WhoIsThere(m_state.MyNick, m_state.MyStatus), address);
 }
 
 void OutgoingActions::AskSubject()

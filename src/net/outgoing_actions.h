@@ -44,6 +44,10 @@ public:
 
     // Empties the registry and asks everyone who is there.
     void RefreshUsersList();
+    // "?" to everyone, the registry kept; "?" to one address (a sender nobody
+    // listed, or a peer whose answer was lost).
+    void AskWhoIsThere();
+    void AskWhoIsThere(quint32 address);
     void AskSubject();
     // Every peer answers with the channels it has open.
     void AskChannels();

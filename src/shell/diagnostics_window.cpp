@@ -75,7 +75,7 @@ void DiagnosticsWindow::showReport()
     const transfer::TransferEngine& engine = m_session.transfers().engine();
     const net::UdpTransport& transport = m_session.net().transport();
     const quint16 filePort =
-        quint16((transport.isOpen() ? transport.boundPort() : transport.sendPort()) - 1);
+        transfer::FilePortFor(transport.isOpen() ? transport.boundPort() : transport.sendPort());
     facts.files = {engine.listenPort() ? engine.listenPort() : filePort, engine.listenPort() != 0,
                    engine.listenInUse(), engine.listenError()};
     m_text->setPlainText(net::Diagnostics::report(facts));

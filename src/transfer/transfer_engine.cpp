@@ -131,8 +131,8 @@ bool TransferEngine::openFilePort(quint16 udpPort)
 {
     if (udpPort == 0)
         return false;
-    setPeerPort(quint16(udpPort - 1));
-    return listen(QHostAddress::AnyIPv4, quint16(udpPort - 1));
+    setPeerPort(FilePortFor(udpPort));
+    return listen(QHostAddress::AnyIPv4, FilePortFor(udpPort));
 }
 
 bool TransferEngine::listen(const QHostAddress& address, quint16 port)

@@ -22,6 +22,12 @@ namespace quorvelle::transfer {
 // unknown. Called by startSend(), on the thread that owns the users registry.
 using AddressResolver = std::function<quint32(const QString& nick)>;
 
+// Files travel on the port just below the net's UDP port.
+inline quint16 FilePortFor(quint16 udpPort)
+{
+    return quint16(udpPort - 1);
+}
+
 class TransferEngine : public QObject, public TransferControl
 {
     Q_OBJECT
