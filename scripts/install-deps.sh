@@ -15,8 +15,8 @@ if [ "${1:-}" = test ]; then
   packages+=(
     libbenchmark-dev clang-format
     # an X desktop: server, window manager, tray host, key and window tools,
-    # screenshots, session bus; network namespaces
-    xvfb xauth x11-utils x11-xkb-utils xdotool openbox trayer imagemagick dbus
+    # screenshots, session bus and gdbus; network namespaces
+    xvfb xauth x11-utils x11-xkb-utils xdotool openbox trayer imagemagick dbus libglib2.0-bin
     iproute2 procps python3 desktop-file-utils appstream
     # fuzzing: clang with libFuzzer and the sanitizer runtimes
     clang libclang-rt-dev
